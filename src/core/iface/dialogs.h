@@ -1,0 +1,32 @@
+#pragma once
+// Message boxes as the core asks for them; the GUI shows them, tests script the answers.
+#include <string>
+
+namespace vrx {
+
+enum class BoxIcon { None, Information, Warning, Critical, Question };
+enum class BoxButtons { Ok, YesNo };
+enum class BoxAnswer { Ok, Yes, No, Closed };
+
+// The program's own message box: mode 0 = "OK", 1 = "Yes"/"No", 2 = "OK"/"Cancel".
+struct MessageBoxRequest {
+    int widthTwips = 0;
+    int heightTwips = 0;
+    int mode = 0;
+    std::string title;
+    std::string line1;
+    std::string line2;
+    int picture = 0;
+};
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // The platform's standard box.
+    virtual BoxAnswer standardBox(const std::string& title, const std::string& text, BoxIcon icon,
+                                  BoxButtons buttons) = 0;
+    // The program's own box; returns 0 (first button), 1 (second button or Esc), 2 (closed).
+    virtual int messageBox(const MessageBoxRequest& request) = 0;
+};
+
+} // namespace vrx

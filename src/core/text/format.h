@@ -1,0 +1,29 @@
+#pragma once
+// Number and date texts in US English conventions, whatever the user's locale, so that files
+// written on one machine read the same on another.
+#include <cstdint>
+#include <string>
+
+#include "iface/clock.h"
+
+namespace vrx {
+
+// Nearest integer, halves to even (2.5 -> 2, 3.5 -> 4).
+double roundHalfEven(double value);
+
+// "#,#0": 1500 -> "1,500", 0 -> "0", -1234 -> "-1,234".
+std::string formatThousands(std::int64_t value);
+
+// "0.0" / "0.00": fixed decimals, halves to even.
+std::string formatFixed(double value, int decimals);
+
+// General date-time: "12/8/2026 9:30:05 PM" (no leading zeros on month, day, hour).
+std::string formatGeneralDateTime(const LocalDateTime& t);
+
+// "mm/dd/yy hh:nn:ss": two-digit fields, 24-hour clock.
+std::string formatShortStamp(const LocalDateTime& t);
+
+// Long time: "9:30:05 PM".
+std::string formatLongTime(const LocalDateTime& t);
+
+} // namespace vrx
