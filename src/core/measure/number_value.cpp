@@ -1,0 +1,65 @@
+#include "measure/number_value.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+
+namespace vrx {
+
+namespace {
+bool isDigit(char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+} // namespace
+
+std::optional<double> numberValue(const std::string& text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+
+    // Rebuild a plain C-locale number, dropping the thousands separators on the way.
+    std::string plain;
+    std::size_t i = begin;
+    if (i < end && (text[i] == '+' || text[i] == '-')) plain += text[i++];
+    bool wholeDigits = false;
+    for (; i < end && (isDigit(text[i]) || text[i] == ','); ++i) {
+        if (text[i] == ',') {
+            if (!wholeDigits) return std::nullopt; // a separator needs a digit before it
+            continue;
+        }
+        wholeDigits = true;
+        plain += text[i];
+    }
+    bool fractionDigits = false;
+    if (i < end && text[i] == '.') {
+        plain += text[i++];
+        for (; i < end && isDigit(text[i]); ++i) {
+            fractionDigits = true;
+            plain += text[i];
+        }
+    }
+    if (!wholeDigits && !fractionDigits) return std::nullopt;
+    if (i < end && (text[i] == 'e' || text[i] == 'E')) {
+        plain += text[i++];
+        if (i < end && (text[i] == '+' || text[i] == '-')) plain += text[i++];
+        bool exponentDigits = false;
+        for (; i < end && isDigit(text[i]); ++i) {
+            exponentDigits = true;
+            plain += text[i];
+        }
+        if (!exponentDigits) return std::nullopt;
+    }
+    if (i != end) return std::nullopt;
+
+    const double value = std::strtod(plain.c_str(), nullptr);
+    if (!std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+} // namespace vrx
