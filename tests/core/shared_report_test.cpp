@@ -69,6 +69,10 @@ TEST(SharedReport, PublishesAlternatingReportsWithSpacePadding) {
     ASSERT_TRUE(report.publishFrame(frame, -1));
     EXPECT_EQ(memory.blocks.at("/REZe2Vuz001")[0], '1');
 
+    ASSERT_TRUE(report.publishFrame(frame, 0, -1)); // digit kept by the caller
+    EXPECT_EQ(memory.blocks.at("/REZe2Vuz001")[0], '0');
+    EXPECT_EQ(report.ReportToggle(), 1);
+
     report.reset();
     EXPECT_EQ(report.ReportToggle(), 0);
     report.publishFrame(frame, -1);

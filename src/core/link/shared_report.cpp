@@ -42,6 +42,12 @@ bool SharedReport::publishFrame(std::span<const std::uint8_t> rawFrame, std::int
     return PublishReport(m_blockName, reportText(m_reportToggle, rawFrame));
 }
 
+bool SharedReport::publishFrame(std::span<const std::uint8_t> rawFrame, int sequenceDigit,
+                                std::int16_t shareMemory) {
+    if (shareMemory != kShareOn || rawFrame.size() <= kLastReportedByte) return false;
+    return PublishReport(m_blockName, reportText(sequenceDigit, rawFrame));
+}
+
 void SharedReport::applyShareSwitch(std::int16_t shareMemory) {
     if (shareMemory != kShareOn) withdraw();
 }

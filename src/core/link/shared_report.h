@@ -38,6 +38,10 @@ public:
     // report. Otherwise nothing happens. Returns whether a report was written.
     bool publishFrame(std::span<const std::uint8_t> rawFrame, std::int16_t shareMemory);
 
+    // The same for a caller that keeps the sequence digit itself (the link engine): publishes the
+    // report with that digit while shareMemory is -1; ReportToggle is left alone.
+    bool publishFrame(std::span<const std::uint8_t> rawFrame, int sequenceDigit, std::int16_t shareMemory);
+
     // The switch changed: when it is no longer -1 the block is removed so readers stop seeing
     // stale readings.
     void applyShareSwitch(std::int16_t shareMemory);
