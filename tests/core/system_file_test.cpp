@@ -332,15 +332,28 @@ TEST_F(SystemFileDisk, FailedSavesLeaveTheOldFileAndNoTempBehind) {
     }
 }
 
-TEST_F(SystemFileDisk, SaveIntoAReadOnlyFolderFailsAndKeepsTheOldFile) {
-    writeAll(m_file, Bytes{7, 7});
-    fs::permissions(m_dir, fs::perms::owner_read | fs::perms::owner_exec, fs::perm_options::replace);
-    if (std::ofstream(m_dir / "probe").is_open())
-        GTEST_SKIP() << "permissions are not enforced for this user";
-    const SaveOutcome o = SaveSystemFile(m_file.string(), defaults());
-    EXPECT_FALSE(o.ok());
-    EXPECT_EQ(o.description, "Permission denied");
-    EXPECT_EQ(readAll(m_file), (Bytes{7, 7}));
+// A read-only file is not replaced behind the user's back even though its folder would allow it.
+TEST_F(SystemFileDisk, SaveWithoutWriteAccessFailsAndKeepsTheOldFile) {
+    const auto r_x = fs::perms::owner_read | fs::perms::owner_exec;
+    const struct {
+        const char* what;
+        fs::path readOnly;
+        fs::perms mode;
+    } cases[] = {{"read-only file", m_file, fs::perms::owner_read}, {"read-only folder", m_dir, r_x}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeAll(m_file, Bytes{7, 7});
+        fs::permissions(c.readOnly, c.mode, fs::perm_options::replace);
+        if (std::ofstream(m_file, std::ios::app).is_open() && std::ofstream(m_dir / "probe").is_open())
+            GTEST_SKIP() << "permissions are not enforced for this user";
+        const SaveOutcome o = SaveSystemFile(m_file.string(), defaults());
+        EXPECT_FALSE(o.ok());
+        EXPECT_EQ(o.description, "Permission denied");
+        fs::permissions(c.readOnly, fs::perms::owner_all, fs::perm_options::replace);
+        EXPECT_EQ(readAll(m_file), (Bytes{7, 7}));
+        for (const fs::path& name : entries())
+            EXPECT_NE(name.extension(), ".tmp") << name;
+    }
 }
 
 TEST_F(SystemFileDisk, FileCheckFindsFilesOnly) {
