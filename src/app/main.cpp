@@ -1,1 +1,124 @@
-int main() { return 0; }
+// vrx: wiring of settings, windows, timers and platform backends.
+#include <QApplication>
+#include <QSocketNotifier>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include "app/app_paths.h"
+#include "app/main_program.h"
+#include "file_sync.h"
+#include "frm_main.h"
+#include "qt_dialogs.h"
+#include "qt_tray.h"
+#include "settings/system_file.h"
+#include "single_instance.h"
+#include "system_clock.h"
+#include "xdg_autostart.h"
+
+namespace {
+
+struct Options {
+    std::string appDir;
+    bool simulate = false;
+};
+
+void printUsage() {
+    std::puts("Usage: vrx [--app-dir DIR] [--simulate]\n"
+              "  --app-dir DIR  keep settings and logs in DIR (default: the program's folder when\n"
+              "                 writable, else ~/.local/share/vrx)\n"
+              "  --simulate     run against the built-in simulated controller");
+}
+
+// Returns false (after saying why) for a command line it cannot use.
+bool parseOptions(int argc, char** argv, Options& o, int& exitCode) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--app-dir" && i + 1 < argc) {
+            o.appDir = argv[++i];
+        } else if (a.rfind("--app-dir=", 0) == 0) {
+            o.appDir = a.substr(10);
+        } else if (a == "--simulate") {
+            o.simulate = true;
+        } else if (a == "--help" || a == "-h") {
+            printUsage();
+            exitCode = 0;
+            return false;
+        } else if (a.rfind("-platform", 0) == 0 || a.rfind("--platform", 0) == 0) {
+            ++i; // Qt's own options pass through
+        } else {
+            std::fprintf(stderr, "vrx: unknown option '%s'\n", a.c_str());
+            printUsage();
+            exitCode = 2;
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string executableDir() {
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : exe.parent_path().string();
+}
+
+int g_signalPipe[2] = {-1, -1};
+
+void onTerminate(int) {
+    const char c = 1;
+    [[maybe_unused]] const auto n = ::write(g_signalPipe[1], &c, 1);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    int exitCode = 0;
+    if (!parseOptions(argc, argv, options, exitCode)) return exitCode;
+
+    const char* home = std::getenv("HOME");
+    const vrx::AppPaths paths = vrx::makeAppPaths(vrx::resolveAppDir(options.appDir, executableDir(), home ? home : ""));
+    vrx::SingleInstance instance(paths.lockFilePath());
+    if (!instance.acquired()) return 0; // another vrx runs on this folder
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("vrx");
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(vrx::gui::programIcon());
+    vrx::installFileSync(vrx::fsyncPath);
+
+    vrx::SystemClock clock;
+    vrx::gui::FrmMain window;
+    vrx::gui::QtTray tray;
+    vrx::gui::QtDialogs dialogs;
+    vrx::XdgAutoStart autoStart(vrx::XdgAutoStart::defaultEntryPath(), executableDir() + "/vrx");
+    vrx::MainProgram program(paths, {window, tray, dialogs, clock, autoStart});
+    dialogs.owner = [&window]() -> QWidget* { return &window; };
+    dialogs.alwaysOnTop = [&program] { return program.settings().sys.AlwaysOnTop == vrx::kTrue; };
+    window.onExitRequested = [&program] { program.ConfirmExit(); };
+    QObject::connect(&tray, &vrx::gui::QtTray::doubleClicked, &window, [&window] { window.showWindow(); });
+
+    // The desktop session ending (SIGTERM) or Ctrl+C ends the program in order, without asking.
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) == 0) {
+        auto* notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, &app);
+        QObject::connect(notifier, &QSocketNotifier::activated, &app, [&program] {
+            char c;
+            [[maybe_unused]] const auto n = ::read(g_signalPipe[0], &c, 1);
+            program.ExitProgram();
+        });
+        struct sigaction sa {};
+        sa.sa_handler = onTerminate;
+        sigemptyset(&sa.sa_mask);
+        sa.sa_flags = SA_RESTART;
+        sigaction(SIGTERM, &sa, nullptr);
+        sigaction(SIGINT, &sa, nullptr);
+    }
+
+    program.Main();
+    if (program.ended()) return 0;
+    return QApplication::exec();
+}

@@ -1,0 +1,166 @@
+#include "app/main_program.h"
+
+#include "diag/messages.h"
+#include "link/control_frame.h"
+#include "settings/file_check.h"
+#include "settings/system_file.h"
+
+namespace vrx {
+
+MainProgram::MainProgram(const AppPaths& paths, ProgramServices services)
+    : m_paths(paths), m_services(services),
+      m_errorLog(paths.errorLogPath(), m_settings.sys.DebugLog, services.clock, services.dialogs) {}
+
+void MainProgram::logError(const std::string& name, const std::exception& e) {
+    m_errorLog.LogError(name, "0", e.what());
+}
+
+void MainProgram::Main() {
+    loadOrCreateSystemFile();
+    InitControlFrame(m_settings, m_state);
+    Form_Initialize();
+    Form_Load();
+    if (m_ended) return;
+    if (m_settings.sys.StartHidden != 0) return; // lives in the tray until opened
+    m_services.view.showWindow();
+}
+
+void MainProgram::loadOrCreateSystemFile() {
+    std::string checkError;
+    const bool exists = gFileCheck(m_paths.SysFilePath, &checkError);
+    if (!checkError.empty()) m_errorLog.LogError("ModFun.gFileCheck", "0", checkError);
+    if (exists) {
+        loadSystemFile();
+        // Another version's file is replaced wholesale; nothing is carried over.
+        if (m_settings.sys.FileVersion != kFileVersion) {
+            SetDefaults(m_settings, m_paths.AppDir);
+            saveSystemFile();
+            m_settings.sys.FileVersion = kFileVersion;
+        }
+    } else {
+        SetDefaults(m_settings, m_paths.AppDir);
+        saveSystemFile();
+    }
+}
+
+void MainProgram::loadSystemFile() {
+    // Fields the file does not reach stay as they were, but the log switch starts on, so a file
+    // damaged before its own DebugLog field still leaves a line saying why.
+    if (m_settings == Settings{}) m_settings.sys.DebugLog = kTrue;
+    const LoadOutcome outcome = gLoadBIN(m_paths.SysFilePath, m_settings);
+    if (!outcome.ok()) m_errorLog.LogError("ModSub.gLoadBIN", std::to_string(outcome.number), outcome.description);
+}
+
+bool MainProgram::saveSystemFile() {
+    const SaveOutcome outcome = SaveSystemFile(m_paths.SysFilePath, m_settings);
+    if (outcome.ok()) return true;
+    m_services.dialogs.standardBox("Error", outcome.description, BoxIcon::Critical, BoxButtons::Ok);
+    return false;
+}
+
+void MainProgram::Form_Initialize() {
+    MainView& view = m_services.view;
+    const auto& pos = m_settings.sys.WindowPos;
+    if (pos[0] != 0 || pos[1] != 0) {
+        view.moveToTwips(pos[0], pos[1]);
+    } else {
+        const ScreenInfo screen = view.screen();
+        view.moveToTwips((screen.widthTwips - view.widthTwips()) / 2, (screen.heightTwips - view.heightTwips()) / 2);
+    }
+    view.setWidthTwips(kInitialFormWidth);
+    m_services.tray.add();
+    view.hideWindow();
+    try {
+        view.setTaskbarButton();
+    } catch (const std::exception& e) {
+        logError("FrmMain.mTaskbar", e);
+    }
+}
+
+void MainProgram::Form_Load() {
+    if (m_hooks.resetLinkState) m_hooks.resetLinkState();
+    if (!mPcbForm()) return;
+    if (m_hooks.showAlarmMode) m_hooks.showAlarmMode(true);
+    m_services.view.setAlwaysOnTop(m_settings.sys.AlwaysOnTop == kTrue);
+    mStartWork();
+    if (m_hooks.establishLink) m_hooks.establishLink();
+}
+
+void MainProgram::mStartWork() {
+    try {
+        const SysMain& sys = m_settings.sys;
+        const int layoutType = (sys.BoardType == 0 || sys.BoardType > 2) ? 1 : sys.BoardType;
+        if (sys.AutoStart == 1) m_services.autoStarter.install();
+        if (m_hooks.applyGraphSetup) m_hooks.applyGraphSetup();
+        CycleCurrent = sys.CycleMode == 0 ? Int16{1} : sys.CycleMode;
+        MainView& view = m_services.view;
+        view.setActivityImageVisible(false);
+
+        const auto& t = m_settings.temp;
+        const auto& p = m_settings.pump;
+        const auto& f = m_settings.fan;
+        const int channels = layoutType == 1 ? 5 : 10;
+        for (int i = 0; i < channels; ++i) {
+            view.setNameBox(i, t.TempName[static_cast<std::size_t>(i)]);
+            view.clearTempLabel(i);
+        }
+        view.setNameBox(10, p.FlowName[0]);
+        view.setNameBox(11, p.PumpName[0]);
+        if (layoutType != 1) {
+            view.setNameBox(12, p.FlowName[1]);
+            view.setNameBox(13, p.PumpName[1]);
+        }
+        const int fans = layoutType == 1 ? 3 : 6;
+        for (int i = 0; i < fans; ++i) view.setNameBox(14 + i, f.FanName[static_cast<std::size_t>(i)]);
+
+        // The serial line itself is configured by the link when it opens a port.
+        if (sys.FanBarStyle == kTrue) view.setFanBarStyle(2);
+        PreviousComPort = sys.ComPort;
+        m_errorLog.ensureHeader();
+    } catch (const std::exception& e) {
+        logError("FrmMain.mStartWork", e);
+    }
+}
+
+bool MainProgram::mPcbForm() {
+    try {
+        const FormLayout layout = computeFormLayout(m_settings.sys.BoardType, m_services.view.screen().twipsPerPixel);
+        m_services.view.applyLayout(layout);
+        if (m_hooks.rebuildGraphColors) m_hooks.rebuildGraphColors();
+        return true;
+    } catch (const std::exception& e) {
+        logError("FrmMain.mPcbForm", e);
+        m_services.dialogs.standardBox(kGeneralTitle, MessageText(119), BoxIcon::Warning, BoxButtons::Ok);
+        SetDefaults(m_settings, m_paths.AppDir);
+        ExitProgram();
+        return false;
+    }
+}
+
+bool MainProgram::ConfirmExit() {
+    const std::string text = MessageText(7) + "\n\n" + MessageText(8) + "     ";
+    if (m_services.dialogs.standardBox(kGeneralTitle, text, BoxIcon::Warning, BoxButtons::YesNo) != BoxAnswer::Yes)
+        return false;
+    m_settings.sys.WindowPos[0] = m_services.view.leftTwips();
+    m_settings.sys.WindowPos[1] = m_services.view.topTwips();
+    ExitProgram();
+    return true;
+}
+
+void MainProgram::ExitProgram() {
+    if (m_ended) return;
+    m_ended = true;
+    if (m_hooks.stopRecording) m_hooks.stopRecording();
+    m_settings.sys.Recording = 0;
+    auto& beeper = m_state.ControlBytes[ct::Beeper];
+    if (beeper == 1) beeper = 2;
+    saveSystemFile();
+    m_services.tray.remove();
+    if (m_hooks.closePort) m_hooks.closePort();
+    for (MainTimer t : {MainTimer::Scan, MainTimer::Com, MainTimer::View, MainTimer::ShutDown, MainTimer::Graph,
+                        MainTimer::Log})
+        m_services.view.setTimerEnabled(t, false);
+    m_services.view.closeAllAndQuit();
+}
+
+} // namespace vrx

@@ -1,0 +1,82 @@
+#pragma once
+// The program's life from start-up to exit, and the main window's start-up work.
+#include <functional>
+#include <string>
+
+#include "app/app_paths.h"
+#include "app/main_view.h"
+#include "diag/error_log.h"
+#include "iface/autostart.h"
+#include "iface/clock.h"
+#include "iface/dialogs.h"
+#include "iface/tray.h"
+#include "link/controller_state.h"
+#include "settings/settings_record.h"
+
+namespace vrx {
+
+struct ProgramServices {
+    MainView& view;
+    Tray& tray;
+    Dialogs& dialogs;
+    const Clock& clock;
+    AutoStarter& autoStarter;
+};
+
+// Hooks into parts of the program that start and stop with the main window.
+struct LifecycleHooks {
+    std::function<void()> resetLinkState;    // first step of the window's load
+    std::function<void()> establishLink;     // last step of the window's load
+    std::function<void()> closePort;         // at exit
+    std::function<void()> applyGraphSetup;   // colours, axes and history of the live graph
+    std::function<void()> rebuildGraphColors;
+    std::function<void(bool quiet)> showAlarmMode;
+    std::function<void()> stopRecording;
+};
+
+class MainProgram {
+public:
+    MainProgram(const AppPaths& paths, ProgramServices services);
+
+    void setHooks(LifecycleHooks hooks) { m_hooks = std::move(hooks); }
+
+    // Start-up after the single-instance check: settings, control frame, window load, show.
+    void Main();
+
+    // The system file with the user-facing failure handling around it.
+    void loadSystemFile();
+    bool saveSystemFile();
+    void loadOrCreateSystemFile();
+
+    void Form_Initialize();
+    void Form_Load();
+    void mStartWork();
+    // Arranges the window for BoardType; on failure resets the settings and ends the program.
+    bool mPcbForm();
+
+    // Asks the user; on Yes records the window position and ends the program.
+    bool ConfirmExit();
+    // Ends without asking (also used when the desktop session ends).
+    void ExitProgram();
+
+    bool ended() const { return m_ended; }
+    const AppPaths& paths() const { return m_paths; }
+    Settings& settings() { return m_settings; }
+    ControllerState& state() { return m_state; }
+    ErrorLog& errorLog() { return m_errorLog; }
+    Int16 PreviousComPort = 0;
+    Int16 CycleCurrent = 1;
+
+private:
+    void logError(const std::string& name, const std::exception& e);
+
+    AppPaths m_paths;
+    ProgramServices m_services;
+    LifecycleHooks m_hooks;
+    Settings m_settings;
+    ControllerState m_state;
+    ErrorLog m_errorLog;
+    bool m_ended = false;
+};
+
+} // namespace vrx

@@ -1,0 +1,96 @@
+#pragma once
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <map>
+
+#include "app/main_view.h"
+#include "bar_gauge.h"
+#include "window_button.h"
+
+namespace vrx::gui {
+
+// The borderless main window: reading grid on drawn art, link status and version, two window
+// buttons, the six timers. It shows what the core tells it and forwards the user's actions.
+class FrmMain : public QWidget, public MainView {
+    Q_OBJECT
+public:
+    explicit FrmMain(QWidget* parent = nullptr);
+
+    std::function<void()> onExitRequested; // exit button
+    void setTimerHandler(MainTimer timer, std::function<void()> handler);
+
+    // MainView
+    ScreenInfo screen() const override;
+    void moveToTwips(int left, int top) override;
+    void setWidthTwips(int width) override;
+    int leftTwips() const override;
+    int topTwips() const override;
+    int widthTwips() const override;
+    int heightTwips() const override;
+    void applyLayout(const FormLayout& layout) override;
+    void setNameBox(int index, const std::string& text) override;
+    void clearTempLabel(int index) override;
+    void setFanBarStyle(int style) override;
+    void setActivityImageVisible(bool visible) override;
+    void setVersionLabel(const std::string& text) override;
+    void setLinkStatus(const std::string& text) override;
+    void setAlwaysOnTop(bool onTop) override;
+    void setTaskbarButton() override;
+    void showWindow() override;
+    void hideWindow() override;
+    void setTimerEnabled(MainTimer timer, bool enabled) override;
+    bool timerEnabled(MainTimer timer) const override;
+    void closeAllAndQuit() override;
+
+    // Read access for tests and for the bindings that fill the grid.
+    QLineEdit* nameBox(int index) const { return m_txtTname.at(static_cast<std::size_t>(index)); }
+    QLabel* tempLabel(int row) const { return m_labTemp.at(static_cast<std::size_t>(row)); }
+    QLabel* fanLabel(int row) const { return m_labFan.at(static_cast<std::size_t>(row)); }
+    QLabel* pumpLabel(int index) const { return m_labPump.at(static_cast<std::size_t>(index)); }
+    QLabel* flowLabel(int row) const { return m_labLPM.at(static_cast<std::size_t>(row)); }
+    BarGauge* tempBar(int row) const { return m_tempBars.at(static_cast<std::size_t>(row)); }
+    BarGauge* fanBar(int row) const { return m_fanBars.at(static_cast<std::size_t>(row)); }
+    BarGauge* pumpBar(int row) const { return m_pumpBars.at(static_cast<std::size_t>(row)); }
+    QLabel* versionLabel() const { return m_labVRX; }
+    QLabel* linkStatusLabel() const { return m_labPort; }
+    const FormLayout& currentLayout() const { return m_layout; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void buildControls();
+    void placeControls();
+    void placeRightRows();
+    QLabel* makeLabel(Qt::Alignment align);
+
+    FormLayout m_layout;
+    int m_tpp = 15;
+    QPixmap m_art;
+    std::array<QLineEdit*, 20> m_txtTname{};
+    std::array<QLabel*, 10> m_labTemp{};
+    std::array<BarGauge*, 10> m_tempBars{};
+    std::array<QWidget*, 5> m_shpColor{};
+    std::array<QLabel*, 6> m_labFan{};
+    std::array<BarGauge*, 6> m_fanBars{};
+    std::array<QLabel*, 4> m_labPump{};
+    std::array<BarGauge*, 2> m_pumpBars{};
+    std::array<QLabel*, 2> m_labLPM{};
+    QLabel* m_labVRX = nullptr;
+    QLabel* m_labPort = nullptr;
+    QLabel* m_imgAct = nullptr;
+    WindowButton* m_hideButton = nullptr;
+    WindowButton* m_exitButton = nullptr;
+    std::map<MainTimer, QTimer*> m_timers;
+    bool m_dragging = false;
+    QPoint m_dragOffset;
+};
+
+} // namespace vrx::gui

@@ -1,0 +1,74 @@
+#include "frm_msgbox.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+#include "diag/message_box.h"
+#include "twips.h"
+
+namespace vrx::gui {
+
+FrmMsgbox::FrmMsgbox(const MessageBoxRequest& request, bool alwaysOnTop, QWidget* owner) : QDialog(owner) {
+    setWindowTitle(QString::fromStdString(request.title));
+    setModal(true);
+    if (alwaysOnTop) setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    const int tpp = screenTwipsPerPixel();
+    const int width = request.widthTwips > 0 ? request.widthTwips : 5400;
+    const int height = request.heightTwips > 0 ? request.heightTwips : 2400;
+    setFixedSize(twipsToPixels(width, tpp), twipsToPixels(height, tpp));
+
+    auto* picture = new QLabel(this);
+    const QStyle::StandardPixmap icon = request.picture == 2   ? QStyle::SP_MessageBoxWarning
+                                        : request.picture == 3 ? QStyle::SP_MessageBoxCritical
+                                        : request.picture == 4 ? QStyle::SP_MessageBoxQuestion
+                                                               : QStyle::SP_MessageBoxInformation;
+    picture->setPixmap(style()->standardIcon(icon).pixmap(32, 32));
+    picture->setGeometry(twipsRect(300, 300, 480, 480, tpp));
+    m_line1 = new QLabel(QString::fromStdString(request.line1), this);
+    m_line2 = new QLabel(QString::fromStdString(request.line2), this);
+    m_line1->setGeometry(twipsRect(960, 300, width - 1200, 360, tpp));
+    m_line2->setGeometry(twipsRect(960, 700, width - 1200, 360, tpp));
+
+    const MessageBoxLayout layout = layoutMessageBox(request.mode, width, height);
+    m_first = new QPushButton(this);
+    m_second = new QPushButton(this);
+    int index = 0;
+    for (const auto* spec : {&layout.first, &layout.second}) {
+        QPushButton* b = index == 0 ? m_first : m_second;
+        b->setText(QString::fromStdString(spec->caption));
+        b->setGeometry(twipsRect(spec->leftTwips, spec->topTwips, spec->widthTwips, spec->heightTwips, tpp));
+        b->setVisible(spec->visible);
+        const int result = index == 0 ? kBoxFirstButton : kBoxSecondButton;
+        connect(b, &QPushButton::clicked, this, [this, result] { finishWith(result); });
+        ++index;
+    }
+    m_first->setDefault(true);
+    m_first->setFocus();
+}
+
+void FrmMsgbox::finishWith(int result) {
+    m_finishing = true;
+    done(result);
+}
+
+void FrmMsgbox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        finishWith(kBoxSecondButton);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void FrmMsgbox::closeEvent(QCloseEvent* event) {
+    if (!m_finishing) {
+        m_finishing = true;
+        setResult(kBoxClosed);
+    }
+    QDialog::closeEvent(event);
+    done(result());
+}
+
+} // namespace vrx::gui

@@ -1,0 +1,41 @@
+#pragma once
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "iface/dialogs.h"
+
+namespace vrx::test {
+
+// Records every box and answers from a script (Ok/0 when the script is empty).
+class FakeDialogs : public Dialogs {
+public:
+    struct Shown {
+        std::string title;
+        std::string text;
+        BoxIcon icon;
+        BoxButtons buttons;
+    };
+    std::vector<Shown> standard;
+    std::vector<MessageBoxRequest> own;
+    std::deque<BoxAnswer> nextAnswers;
+    std::deque<int> nextResults;
+
+    BoxAnswer standardBox(const std::string& title, const std::string& text, BoxIcon icon,
+                          BoxButtons buttons) override {
+        standard.push_back({title, text, icon, buttons});
+        if (nextAnswers.empty()) return buttons == BoxButtons::Ok ? BoxAnswer::Ok : BoxAnswer::No;
+        const BoxAnswer a = nextAnswers.front();
+        nextAnswers.pop_front();
+        return a;
+    }
+    int messageBox(const MessageBoxRequest& request) override {
+        own.push_back(request);
+        if (nextResults.empty()) return 0;
+        const int r = nextResults.front();
+        nextResults.pop_front();
+        return r;
+    }
+};
+
+} // namespace vrx::test
