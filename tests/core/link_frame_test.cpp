@@ -15,7 +15,7 @@ TEST(StatusFrame, ChannelCodesAreCorrectedAndClamped) {
         std::int16_t stored;
     };
     const Case cases[] = {
-        {40, -10, 32}, {40, 200, 192}, {254, 50, 254}, {254, -300, 254}, {1, 40, 1},  {100, 5, 105},
+        {40, -10, 32}, {40, 200, 192}, {254, 50, 254}, {254, -300, 254}, {1, 40, 1}, {100, 5, 105},
         {33, -1, 32},  {191, 1, 192},  {34, -1, 33},   {190, 1, 191},    {2, 0, 32}, {253, 0, 192},
     };
     for (const auto& c : cases) {
@@ -91,10 +91,11 @@ TEST(IdentifyReply, FirstTwoBytesReadAsJoinedDecimalTexts) {
         bool accepted;
     };
     // The joined texts also match 22,36 / 62,23 / 2,236: the controllers are matched that way.
-    const Case cases[] = {{223, 6, true}, {6, 223, true}, {22, 36, true},  {62, 23, true}, {2, 236, true},
-                          {223, 0, false}, {6, 22, false}, {0, 0, false}, {223, 7, false}};
+    const Case cases[] = {{223, 6, true},  {6, 223, true}, {22, 36, true}, {62, 23, true}, {2, 236, true},
+                          {223, 0, false}, {6, 22, false}, {0, 0, false},  {223, 7, false}};
     for (const auto& c : cases)
-        EXPECT_EQ(isIdentifyReply(test::identifyReply(c.b0, c.b1)), c.accepted) << int(c.b0) << "," << int(c.b1);
+        EXPECT_EQ(isIdentifyReply(test::identifyReply(c.b0, c.b1)), c.accepted)
+            << int(c.b0) << "," << int(c.b1);
 
     Bytes shortReply = test::identifyReply();
     shortReply.resize(39);
@@ -106,7 +107,8 @@ TEST(LinkLog, ReqLineAndAppending) {
     const Bytes reply = test::identifyReply();
     const std::string line = reqLogLine(LocalDateTime{2026, 3, 4, 5, 6, 7}, 12, reply);
     std::string expected = "03/04/26 05:06:07 COM12 223,6,";
-    for (int i = 2; i < 35; ++i) expected += std::to_string(i + 10) + ",";
+    for (int i = 2; i < 35; ++i)
+        expected += std::to_string(i + 10) + ",";
     expected += "2,46,47,48,49\r";
     EXPECT_EQ(line, expected);
 

@@ -28,20 +28,24 @@ TEST_F(LinkPoll, KeepAliveEveryTenthIdlePollAndNothingElse) {
         }
     }
     // A change restarts the idle count.
-    for (int n = 1; n <= 5; ++n) rig.poll();
+    for (int n = 1; n <= 5; ++n)
+        rig.poll();
     rig.controller.ControlBytes[ct::FanPower] = 40;
     EXPECT_EQ(rig.poll().at(0).size(), 40u);
-    for (int n = 1; n <= 9; ++n) EXPECT_TRUE(rig.poll().empty());
+    for (int n = 1; n <= 9; ++n)
+        EXPECT_TRUE(rig.poll().empty());
     EXPECT_TRUE(isCommand(rig.poll().at(0), CmdKeepAlive));
 }
 
 TEST_F(LinkPoll, FifthSilentPollLosesTheLink) {
     // A frame with a wrong header does not count as heard; a good one resets the count.
-    for (int n = 0; n < 3; ++n) rig.poll(false);
+    for (int n = 0; n < 3; ++n)
+        rig.poll(false);
     rig.poll();
     Bytes wrongHeader = test::statusFrame();
     wrongHeader[0] = 222;
-    for (int n = 0; n < 3; ++n) rig.poll(false);
+    for (int n = 0; n < 3; ++n)
+        rig.poll(false);
     rig.port.arrive(wrongHeader);
     rig.poll(false);
     rig.poll(false);
@@ -71,7 +75,8 @@ TEST_F(LinkPoll, PumpChangesArePaced) {
     // Changed at three consecutive polls: all three send the first new value, the last value
     // goes out at the seventh poll counted from the first change.
     // Linking itself changed the pumps from nothing: let that window close first.
-    while (rig.engine.state().PumpHoldActive) ASSERT_TRUE(rig.poll().empty());
+    while (rig.engine.state().PumpHoldActive)
+        ASSERT_TRUE(rig.poll().empty());
     const std::int16_t values[] = {20, 25, 28};
     std::vector<int> sentPump; // byte 29 of each frame sent, -1 for no frame
     for (int n = 1; n <= 14; ++n) {
@@ -102,7 +107,8 @@ TEST_F(LinkPoll, BeeperAlternatesEverySecondUnlessMuted) {
     auto sent = rig.poll();
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_EQ(sent[0][ct::Beeper], 2);
-    for (int n = 0; n < 5; ++n) EXPECT_TRUE(rig.poll().empty());
+    for (int n = 0; n < 5; ++n)
+        EXPECT_TRUE(rig.poll().empty());
 
     // Requested while muted: the controller never gets a 1, and keep-alives go on.
     rig.controller.ControlBytes[ct::Beeper] = 2;
@@ -113,7 +119,8 @@ TEST_F(LinkPoll, BeeperAlternatesEverySecondUnlessMuted) {
     EXPECT_EQ(sent[0][ct::Beeper], 2);
     int keepAlives = 0;
     for (int n = 0; n < 10; ++n)
-        for (const auto& b : rig.poll()) keepAlives += isCommand(b, CmdKeepAlive) ? 1 : 0;
+        for (const auto& b : rig.poll())
+            keepAlives += isCommand(b, CmdKeepAlive) ? 1 : 0;
     EXPECT_EQ(keepAlives, 1);
 }
 
@@ -124,8 +131,10 @@ TEST_F(LinkPoll, ErrorsAreLoggedUnderThePollNameAndDropTheLink) {
         int number;
     };
     const Case cases[] = {
-        {"control value outside a byte", [](LinkRig& r) { r.controller.ControlBytes[23] = 300; }, kErrOverflow},
-        {"beeper neither 1 nor 2", [](LinkRig& r) { r.controller.ControlBytes[ct::Beeper] = 0; }, kErrInvalidValue},
+        {"control value outside a byte", [](LinkRig& r) { r.controller.ControlBytes[23] = 300; },
+         kErrOverflow},
+        {"beeper neither 1 nor 2", [](LinkRig& r) { r.controller.ControlBytes[ct::Beeper] = 0; },
+         kErrInvalidValue},
         {"serial line fails", [](LinkRig& r) { r.port.failNext.insert("bytesWaiting"); }, kErrPortIo},
     };
     for (const auto& c : cases) {
@@ -172,7 +181,8 @@ TEST(LinkVersionLabel, FilledFromTheFirstFrameOfEachLink) {
     rig.poll();
     ASSERT_EQ(rig.host.versionLabels, (std::vector<std::string>{"vrx controller link v.2.1.30 f12."}));
 
-    for (int n = 0; n < 5; ++n) rig.poll(false);
+    for (int n = 0; n < 5; ++n)
+        rig.poll(false);
     ASSERT_EQ(rig.host.lastState(), "SCAN");
     rig.engine.TimerCom_Timer(); // ComPort is 0 now: the poll only drops the link again
     rig.linkUp(3);

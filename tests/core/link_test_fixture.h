@@ -52,7 +52,8 @@ public:
         events.push_back("state:" + view.state);
         states.push_back(view);
     }
-    void showBalloon(const std::string& text, const std::string& title, BalloonIcon icon, int seconds) override {
+    void showBalloon(const std::string& text, const std::string& title, BalloonIcon icon,
+                     int seconds) override {
         events.push_back("balloon:" + text);
         balloons.push_back({text, title, icon, seconds});
     }
@@ -66,12 +67,15 @@ public:
 };
 
 // A valid status frame: channel codes, firmware and board type as given, checksum filled.
-inline Bytes statusFrame(std::array<std::uint8_t, 10> temps = {100, 100, 100, 100, 100, 100, 100, 100, 100, 100},
+inline Bytes statusFrame(std::array<std::uint8_t, 10> temps = {100, 100, 100, 100, 100, 100, 100, 100, 100,
+                                                               100},
                          std::uint8_t firmware = 7, std::uint8_t board = 2) {
     Bytes f(26, 0);
     f[0] = 223;
-    for (std::size_t i = 0; i < 10; ++i) f[2 + i] = temps[i];
-    for (std::size_t i = 12; i < 22; ++i) f[i] = static_cast<std::uint8_t>(i * 3);
+    for (std::size_t i = 0; i < 10; ++i)
+        f[2 + i] = temps[i];
+    for (std::size_t i = 12; i < 22; ++i)
+        f[i] = static_cast<std::uint8_t>(i * 3);
     f[22] = board;
     f[23] = firmware;
     f[24] = 9;
@@ -81,7 +85,8 @@ inline Bytes statusFrame(std::array<std::uint8_t, 10> temps = {100, 100, 100, 10
 
 inline Bytes identifyReply(std::uint8_t b0 = 223, std::uint8_t b1 = 6, std::uint8_t board = 2) {
     Bytes r(40);
-    for (std::size_t i = 0; i < r.size(); ++i) r[i] = static_cast<std::uint8_t>(i + 10);
+    for (std::size_t i = 0; i < r.size(); ++i)
+        r[i] = static_cast<std::uint8_t>(i + 10);
     r[0] = b0;
     r[1] = b1;
     r[35] = board;
@@ -102,8 +107,7 @@ struct LinkRig {
     LinkEngine engine;
     std::int64_t nextScanMs = 0;
 
-    LinkRig()
-        : dir(makeDir()), engine(settings, controller, port, clock, host, dir.string() + "/") {
+    LinkRig() : dir(makeDir()), engine(settings, controller, port, clock, host, dir.string() + "/") {
         SetDefaults(settings, dir.string() + "/");
         InitControlFrame(settings, controller);
         engine.ResetLinkState();
@@ -160,7 +164,8 @@ struct LinkRig {
         const std::size_t before = port.writes.size();
         engine.TimerCom_Timer();
         std::vector<Bytes> out;
-        for (std::size_t i = before; i < port.writes.size(); ++i) out.push_back(port.writes[i].bytes);
+        for (std::size_t i = before; i < port.writes.size(); ++i)
+            out.push_back(port.writes[i].bytes);
         return out;
     }
 

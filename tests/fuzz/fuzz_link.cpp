@@ -33,7 +33,9 @@ public:
         check(validFrame(raw));
         ++accepted;
     }
-    void publishReport(const RawStatusFrame& raw, int digit) override { check(validFrame(raw) && (digit == 0 || digit == 1)); }
+    void publishReport(const RawStatusFrame& raw, int digit) override {
+        check(validFrame(raw) && (digit == 0 || digit == 1));
+    }
     void displayOff() override {}
     void setVersionLabel(const std::string&) override {}
     std::string state;

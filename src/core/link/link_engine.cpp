@@ -13,7 +13,9 @@ LinkEngine::LinkEngine(Settings& settings, ControllerState& controller, SerialPo
     : m_settings(settings), m_controller(controller), m_port(port), m_clock(clock), m_host(host),
       m_appDir(std::move(appDir)) {}
 
-void LinkEngine::ResetLinkState() { m_state.reset(); }
+void LinkEngine::ResetLinkState() {
+    m_state.reset();
+}
 
 bool LinkEngine::PortExists(int port) {
     try {
@@ -79,7 +81,8 @@ void LinkEngine::LinkOff() {
     } catch (const std::exception& e) {
         logError("FrmMain.mDisplayOff", kErrInvalidValue, e.what());
     }
-    for (std::size_t i = 2; i <= 21; ++i) m_controller.StatusText[i].clear();
+    for (std::size_t i = 2; i <= 21; ++i)
+        m_controller.StatusText[i].clear();
     balloon("COMM PORT OFF", BalloonIcon::Warning);
     setTimer(LinkTimer::Com, false);
     setTimer(LinkTimer::View, false);

@@ -12,7 +12,8 @@ inline constexpr int kErrPortIo = 57;      // the serial line failed
 
 class LinkError : public std::runtime_error {
 public:
-    LinkError(int number, const std::string& description) : std::runtime_error(description), m_number(number) {}
+    LinkError(int number, const std::string& description)
+        : std::runtime_error(description), m_number(number) {}
     int number() const { return m_number; }
 
 private:

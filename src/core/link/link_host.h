@@ -17,11 +17,11 @@ inline constexpr std::size_t kLinkTimerCount = 5;
 
 // The texts of one link state ("SCAN", "OFF", "ON") on the main window and the options dialog.
 struct LinkStateView {
-    std::string state;           // "SCAN", "OFF" or "ON"
-    std::string statusLabel;     // main window status label
+    std::string state;            // "SCAN", "OFF" or "ON"
+    std::string statusLabel;      // main window status label
     std::string optionsPortLabel; // options dialog port label
-    std::string scanCaption;     // options dialog scan button
-    int portBox = -1;            // port to show in the options dialog's port box; -1 leaves it alone
+    std::string scanCaption;      // options dialog scan button
+    int portBox = -1;             // port to show in the options dialog's port box; -1 leaves it alone
 };
 
 class LinkHost {
@@ -34,7 +34,8 @@ public:
     virtual void rearrangeLayout() = 0;
     virtual void setTimerEnabled(LinkTimer timer, bool enabled) = 0;
     virtual void showLinkState(const LinkStateView& view) = 0;
-    virtual void showBalloon(const std::string& text, const std::string& title, BalloonIcon icon, int seconds) = 0;
+    virtual void showBalloon(const std::string& text, const std::string& title, BalloonIcon icon,
+                             int seconds) = 0;
     // A status frame passed its checks and StatusBytes hold it: build the reading texts.
     virtual void statusFrameAccepted(const RawStatusFrame& raw) = 0;
     // Publish the shared report of the raw frame; `sequenceDigit` alternates 1, 0, 1, ...

@@ -20,7 +20,8 @@ void AppendLogLine(const std::string& appDir, const std::string& line, const std
 
 std::string reqLogLine(const LocalDateTime& start, int port, std::span<const std::uint8_t> reply) {
     std::string line = formatShortStamp(start) + " COM" + std::to_string(port) + " ";
-    for (std::size_t i = 0; i < 39 && i < reply.size(); ++i) line += std::to_string(reply[i]) + ",";
+    for (std::size_t i = 0; i < 39 && i < reply.size(); ++i)
+        line += std::to_string(reply[i]) + ",";
     if (reply.size() > 39) line += std::to_string(reply[39]);
     line += '\r';
     return line;

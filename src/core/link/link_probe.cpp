@@ -55,7 +55,8 @@ bool LinkEngine::acceptReply(const Bytes& reply) {
         // Another controller type has no layout; taking it would send the window into its
         // failure path, which replaces the user's settings by defaults.
         logError("FrmMain.ProbePort", kErrInvalidValue,
-                 "Unsupported controller type " + std::to_string(board) + " on COM" + std::to_string(m_probe.port));
+                 "Unsupported controller type " + std::to_string(board) + " on COM" +
+                     std::to_string(m_probe.port));
         return false;
     }
     comPort() = static_cast<std::int16_t>(m_probe.port);

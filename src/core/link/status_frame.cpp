@@ -20,17 +20,19 @@ std::int16_t correctTempCode(int code, int offset) {
     return static_cast<std::int16_t>(corrected);
 }
 
-FrameCheck decodeStatusFrame(std::span<const std::uint8_t> frame, const std::array<std::int16_t, 10>& tempOffset,
-                             StatusArray& statusBytes) {
+FrameCheck decodeStatusFrame(std::span<const std::uint8_t> frame,
+                             const std::array<std::int16_t, 10>& tempOffset, StatusArray& statusBytes) {
     if (frame.size() < kStatusFrameSize) return FrameCheck::TooShort;
     if (!hasStatusHeader(frame)) return FrameCheck::BadHeader;
-    if (Checksum8(frame.begin(), frame.begin() + st::Checksum) != frame[st::Checksum]) return FrameCheck::BadChecksum;
+    if (Checksum8(frame.begin(), frame.begin() + st::Checksum) != frame[st::Checksum])
+        return FrameCheck::BadChecksum;
 
     statusBytes[st::Header] = frame[st::Header];
     statusBytes[st::Zero] = frame[st::Zero];
     for (std::size_t i = 0; i < 10; ++i)
         statusBytes[st::Temp + i] = correctTempCode(frame[st::Temp + i], tempOffset[i]);
-    for (std::size_t i = st::FanTach; i < st::Checksum; ++i) statusBytes[i] = frame[i];
+    for (std::size_t i = st::FanTach; i < st::Checksum; ++i)
+        statusBytes[i] = frame[i];
     return FrameCheck::Accepted;
 }
 
@@ -39,7 +41,8 @@ ControlFrame controlFrameBytes(const ControlArray& controlBytes) {
     for (std::size_t i = 0; i < kControlFrameSize - 1; ++i) {
         const int value = controlBytes[i];
         if (value < 0 || value > 255)
-            throw LinkError(kErrOverflow, "Overflow: control byte " + std::to_string(i) + " = " + std::to_string(value));
+            throw LinkError(kErrOverflow,
+                            "Overflow: control byte " + std::to_string(i) + " = " + std::to_string(value));
         frame[i] = static_cast<std::uint8_t>(value);
     }
     return frame;

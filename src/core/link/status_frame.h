@@ -14,6 +14,9 @@ using ControlFrame = std::array<std::uint8_t, kControlFrameSize>;
 inline constexpr std::array<std::uint8_t, 3> CmdIdentify{207, 3, 210};
 inline constexpr std::array<std::uint8_t, 3> CmdKeepAlive{207, 7, 214};
 
+// The line the controller speaks: 38400 baud, no parity, 8 data bits, 1 stop bit.
+inline constexpr const char* kLineSettings = "38400,n,8,1";
+
 inline constexpr std::uint8_t kStatusHeader = 223;
 inline constexpr std::uint8_t kControlHeader = 207;
 inline constexpr std::size_t kIdentifyReplySize = 40;
@@ -34,8 +37,8 @@ bool hasStatusHeader(std::span<const std::uint8_t> frame);
 
 // Checks the first 26 bytes of `frame` and, only when header and checksum hold, stores them into
 // `statusBytes` with the channel codes corrected by `tempOffset` (element 25 is never written).
-FrameCheck decodeStatusFrame(std::span<const std::uint8_t> frame, const std::array<std::int16_t, 10>& tempOffset,
-                             StatusArray& statusBytes);
+FrameCheck decodeStatusFrame(std::span<const std::uint8_t> frame,
+                             const std::array<std::int16_t, 10>& tempOffset, StatusArray& statusBytes);
 
 // A channel code after the user's offset; the no-sensor codes pass unchanged.
 std::int16_t correctTempCode(int code, int offset);
