@@ -63,12 +63,9 @@ void FrmMsgbox::keyPressEvent(QKeyEvent* event) {
 }
 
 void FrmMsgbox::closeEvent(QCloseEvent* event) {
-    if (!m_finishing) {
-        m_finishing = true;
-        setResult(kBoxClosed);
-    }
-    QDialog::closeEvent(event);
-    done(result());
+    // The close box has its own answer; the base class would report a plain rejection.
+    event->accept();
+    if (!m_finishing) finishWith(kBoxClosed);
 }
 
 } // namespace vrx::gui

@@ -132,7 +132,8 @@ bool MainProgram::mPcbForm() {
         logError("FrmMain.mPcbForm", e);
         m_services.dialogs.standardBox(kGeneralTitle, MessageText(119), BoxIcon::Warning, BoxButtons::Ok);
         SetDefaults(m_settings, m_paths.AppDir);
-        ExitProgram();
+        if (m_ended) saveSystemFile(); // the session ended while the box was up
+        else ExitProgram();
         return false;
     }
 }
