@@ -1,5 +1,6 @@
 // vrx: wiring of settings, windows, timers and platform backends.
 #include <QApplication>
+#include <QTimer>
 #include <QSocketNotifier>
 #include <csignal>
 #include <cstdio>
@@ -10,7 +11,14 @@
 #include <unistd.h>
 
 #include "app/app_paths.h"
+#include "app/main_link_host.h"
 #include "app/main_program.h"
+#include "link/link_engine.h"
+#include "link/port_map.h"
+#include "link/shared_report.h"
+#include "posix_shared_memory.h"
+#include "termios_serial_port.h"
+#include "vrxsim/simulator_runner.h"
 #include "file_sync.h"
 #include "frm_main.h"
 #include "qt_dialogs.h"
@@ -25,13 +33,15 @@ namespace {
 struct Options {
     std::string appDir;
     bool simulate = false;
+    bool portsOnly = false;
 };
 
 void printUsage() {
     std::puts("Usage: vrx [--app-dir DIR] [--simulate]\n"
               "  --app-dir DIR  keep settings and logs in DIR (default: the program's folder when\n"
               "                 writable, else ~/.local/share/vrx)\n"
-              "  --simulate     run against the built-in simulated controller");
+              "  --simulate     run against the built-in simulated controller\n"
+              "  --ports-only   use only the port numbers bound in DIR/ports (never /dev/ttyS*, ...)");
 }
 
 // Returns false (after saying why) for a command line it cannot use.
@@ -44,6 +54,8 @@ bool parseOptions(int argc, char** argv, Options& o, int& exitCode) {
             o.appDir = a.substr(10);
         } else if (a == "--simulate") {
             o.simulate = true;
+        } else if (a == "--ports-only") {
+            o.portsOnly = true;
         } else if (a == "--help" || a == "-h") {
             printUsage();
             exitCode = 0;
@@ -117,6 +129,65 @@ int main(int argc, char** argv) {
         sigaction(SIGTERM, &sa, nullptr);
         sigaction(SIGINT, &sa, nullptr);
     }
+
+    // The controller link.
+    vrx::PortMap portMap(paths.AppDir);
+    portMap.setRestrictToPortsFolder(options.portsOnly || options.simulate);
+    vrxsim::SimulatorRunner simulator;
+    if (options.simulate) {
+        vrxsim::SimOptions sim;
+        sim.appDir = paths.AppDir;
+        sim.boardType = 2;
+        sim.quiet = true;
+        for (int port = 1; port <= 9 && !simulator.running(); ++port) {
+            sim.port = port;
+            try {
+                simulator.start(sim);
+            } catch (const std::exception& e) {
+                std::fprintf(stderr, "vrx: simulated controller on COM%d: %s\n", port, e.what());
+            }
+        }
+    }
+    vrx::TermiosSerialPort serial(portMap);
+    vrx::PosixSharedMemory sharedMemory;
+    vrx::SharedReport report(sharedMemory);
+    vrx::BalloonTip balloons(tray);
+    vrx::MainLinkHost linkHost(program, window, report, balloons);
+    vrx::LinkEngine link(program.settings(), program.state(), serial, clock, linkHost, paths.AppDir);
+    link.setPortCandidates([&portMap](int port) { return portMap.hasDevice(port); });
+    linkHost.scheduleBalloonExpiry = [&balloons, &window](int ms) {
+        QTimer::singleShot(ms, &window, [&balloons] { balloons.expire(); });
+    };
+
+    // A probe waits for the controller's answer without blocking: poll it until it is decided.
+    QTimer probeTicker;
+    probeTicker.setInterval(20);
+    QObject::connect(&probeTicker, &QTimer::timeout, [&] {
+        link.probeTick();
+        if (!link.probePending()) probeTicker.stop();
+    });
+    auto afterLinkCall = [&] {
+        if (link.probePending() && !probeTicker.isActive()) probeTicker.start();
+    };
+    window.setTimerHandler(vrx::MainTimer::Scan, [&] {
+        link.TimerScan_Timer();
+        afterLinkCall();
+    });
+    window.setTimerHandler(vrx::MainTimer::Com, [&] { link.TimerCom_Timer(); });
+
+    vrx::LifecycleHooks hooks;
+    hooks.resetLinkState = [&] { link.ResetLinkState(); };
+    hooks.establishLink = [&] {
+        link.state().PreviousComPort = program.PreviousComPort;
+        serial.setLineSettings(vrx::kLineSettings);
+        link.startupLink();
+        afterLinkCall();
+    };
+    hooks.closePort = [&] {
+        probeTicker.stop();
+        serial.close();
+    };
+    program.setHooks(hooks);
 
     program.Main();
     if (program.ended()) return 0;

@@ -96,22 +96,7 @@ void MainProgram::mStartWork() {
         MainView& view = m_services.view;
         view.setActivityImageVisible(false);
 
-        const auto& t = m_settings.temp;
-        const auto& p = m_settings.pump;
-        const auto& f = m_settings.fan;
-        const int channels = layoutType == 1 ? 5 : 10;
-        for (int i = 0; i < channels; ++i) {
-            view.setNameBox(i, t.TempName[static_cast<std::size_t>(i)]);
-            view.clearTempLabel(i);
-        }
-        view.setNameBox(10, p.FlowName[0]);
-        view.setNameBox(11, p.PumpName[0]);
-        if (layoutType != 1) {
-            view.setNameBox(12, p.FlowName[1]);
-            view.setNameBox(13, p.PumpName[1]);
-        }
-        const int fans = layoutType == 1 ? 3 : 6;
-        for (int i = 0; i < fans; ++i) view.setNameBox(14 + i, f.FanName[static_cast<std::size_t>(i)]);
+        fillNameBoxes(layoutType);
 
         // The serial line itself is configured by the link when it opens a port.
         if (sys.FanBarStyle == kTrue) view.setFanBarStyle(2);
@@ -120,6 +105,26 @@ void MainProgram::mStartWork() {
     } catch (const std::exception& e) {
         logError("FrmMain.mStartWork", e);
     }
+}
+
+void MainProgram::fillNameBoxes(int layoutType) {
+    MainView& view = m_services.view;
+    const auto& t = m_settings.temp;
+    const auto& p = m_settings.pump;
+    const auto& f = m_settings.fan;
+    const int channels = layoutType == 1 ? 5 : 10;
+    for (int i = 0; i < channels; ++i) {
+        view.setNameBox(i, t.TempName[static_cast<std::size_t>(i)]);
+        view.clearTempLabel(i);
+    }
+    view.setNameBox(10, p.FlowName[0]);
+    view.setNameBox(11, p.PumpName[0]);
+    if (layoutType != 1) {
+        view.setNameBox(12, p.FlowName[1]);
+        view.setNameBox(13, p.PumpName[1]);
+    }
+    const int fans = layoutType == 1 ? 3 : 6;
+    for (int i = 0; i < fans; ++i) view.setNameBox(14 + i, f.FanName[static_cast<std::size_t>(i)]);
 }
 
 bool MainProgram::mPcbForm() {

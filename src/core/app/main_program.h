@@ -51,6 +51,8 @@ public:
     void Form_Initialize();
     void Form_Load();
     void mStartWork();
+    // Name boxes and emptied value labels of the rows a controller type shows.
+    void fillNameBoxes(int layoutType);
     // Arranges the window for BoardType; on failure resets the settings and ends the program.
     bool mPcbForm();
 

@@ -1,0 +1,18 @@
+#include "shell/balloon_tip.h"
+
+namespace vrx {
+
+int BalloonTip::gTrayBalloonTip(const std::string& text, const std::string& title, BalloonIcon icon, bool isShort) {
+    if (m_showing) return 0;
+    m_tray.showBalloon(text, title, icon);
+    m_showing = true;
+    return isShort ? 1000 : 5000;
+}
+
+void BalloonTip::expire() {
+    if (!m_showing) return;
+    m_tray.hideBalloon();
+    m_showing = false;
+}
+
+} // namespace vrx
