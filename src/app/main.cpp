@@ -13,6 +13,7 @@
 #include "app/app_paths.h"
 #include "app/main_link_host.h"
 #include "app/main_program.h"
+#include "app/status_display.h"
 #include "link/link_engine.h"
 #include "link/port_map.h"
 #include "link/shared_report.h"
@@ -174,6 +175,9 @@ int main(int argc, char** argv) {
         afterLinkCall();
     });
     window.setTimerHandler(vrx::MainTimer::Com, [&] { link.TimerCom_Timer(); });
+    window.setTimerHandler(vrx::MainTimer::View, [&] {
+        window.showStatus(vrx::gDisplayOn(program.settings(), program.state(), false));
+    });
 
     vrx::LifecycleHooks hooks;
     hooks.resetLinkState = [&] { link.ResetLinkState(); };

@@ -222,8 +222,9 @@ void FrmMain::placeRightRows() {
             m_pumpBars[i]->setGeometry(barRect);
             m_labPump[i]->setGeometry(valueRect);
             // The drive text sits on the bar.
-            m_labPump[i + 2]->setGeometry(twipsRect(kRightBarLeft, top, kRightBarWidth, rowH, tpp));
-            m_labPump[i + 2]->setAlignment(Qt::AlignCenter);
+            // The drive text starts on the bar and may run on into the value column's free left part.
+            m_labPump[i + 2]->setGeometry(twipsRect(kRightBarLeft + 60, top, kRightValueLeft - kRightBarLeft + 300, rowH, tpp));
+            m_labPump[i + 2]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             m_labPump[i + 2]->setFont(small);
             parts = {m_pumpBars[i], m_labPump[i], m_labPump[i + 2]};
             break;
@@ -253,6 +254,34 @@ void FrmMain::setNameBox(int index, const std::string& text) {
 }
 
 void FrmMain::clearTempLabel(int index) { tempLabel(index)->clear(); }
+
+namespace {
+void setTextIfChanged(QLabel* label, const std::string& text) {
+    const QString value = QString::fromStdString(text);
+    if (label->text() != value) label->setText(value);
+}
+} // namespace
+
+void FrmMain::showStatus(const StatusDisplay& d) {
+    for (int i = 0; i < d.temperatureRows; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        setTextIfChanged(m_labTemp[k], d.temps[k].text);
+        m_tempBars[k]->setValue(d.temps[k].bar);
+    }
+    for (int i = 0; i < d.fanRows; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        setTextIfChanged(m_labFan[k], d.fans[k].text);
+        m_fanBars[k]->setValue(d.fans[k].bar);
+    }
+    for (int i = 0; i < d.deviceRows; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        setTextIfChanged(m_labPump[k], d.pumps[k].speedText);
+        setTextIfChanged(m_labPump[k + 2], d.pumps[k].driveText);
+        m_pumpBars[k]->setValue(d.pumps[k].bar);
+        setTextIfChanged(m_labLPM[k], d.flows[k].text);
+        m_labLPM[k]->setProperty("tag", QString::fromStdString(d.flows[k].tag));
+    }
+}
 
 void FrmMain::setFanBarStyle(int style) {
     for (auto* b : m_fanBars) b->setDisplayStyle(style);

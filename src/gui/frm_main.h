@@ -34,6 +34,7 @@ public:
     void applyLayout(const FormLayout& layout) override;
     void setNameBox(int index, const std::string& text) override;
     void clearTempLabel(int index) override;
+    void showStatus(const StatusDisplay& display) override;
     void setFanBarStyle(int style) override;
     void setActivityImageVisible(bool visible) override;
     void setVersionLabel(const std::string& text) override;

@@ -38,6 +38,8 @@ public:
     }
     void setNameBox(int index, const std::string& text) override { nameBoxes[index] = text; }
     void clearTempLabel(int index) override { ++clearedTemps[index]; }
+    std::optional<StatusDisplay> status;
+    void showStatus(const StatusDisplay& d) override { status = d; }
     void setFanBarStyle(int style) override { fanBarStyle = style; }
     void setActivityImageVisible(bool v) override { activityImage = v; }
     void setVersionLabel(const std::string& text) override { versionLabel = text; }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/form_layout.h"
+#include "app/status_display.h"
 
 namespace vrx {
 
@@ -27,6 +28,8 @@ public:
     virtual void applyLayout(const FormLayout& layout) = 0; // size, art, rows, rounded shape
     virtual void setNameBox(int index, const std::string& text) = 0;
     virtual void clearTempLabel(int index) = 0;
+    // Writes the rows the display covers; unchanged texts and values cause no repaint.
+    virtual void showStatus(const StatusDisplay& display) = 0;
     virtual void setFanBarStyle(int style) = 0;
     virtual void setActivityImageVisible(bool visible) = 0;
     virtual void setVersionLabel(const std::string& text) = 0;
