@@ -5,6 +5,7 @@
 #include <string>
 
 #include "link/controller_state.h"
+#include "link/status_frame.h"
 #include "vrxsim/physical_model.h"
 
 namespace vrxsim {
@@ -13,15 +14,12 @@ using StatusFrame = std::array<std::uint8_t, vrx::kStatusFrameSize>;
 using IdentifyReply = std::array<std::uint8_t, 40>;
 using ControlFrame = std::array<std::uint8_t, vrx::kControlFrameSize>;
 
-inline constexpr std::uint8_t kStatusHeader = 223;
+// The frame layout is shared with the program's side of the wire.
+using vrx::kStatusHeader;
+namespace st = vrx::st;
 inline constexpr std::uint8_t kIdentifyTag = 6;
 inline constexpr std::uint8_t kFirmwareRevision = 14;
 
-// Status frame byte positions.
-namespace st {
-inline constexpr std::size_t Header = 0, Zero = 1, Temp = 2, FanTach = 12, PumpTach = 18, FlowCount = 20,
-                             BoardType = 22, Firmware = 23, Spare24 = 24, Checksum = 25;
-}
 // Identify reply byte positions the program reads.
 namespace id {
 inline constexpr std::size_t Header = 0, Tag = 1, Firmware = 23, BoardType = 35, Checksum = 39;
