@@ -68,7 +68,7 @@ bool LiveGraph::TimerGraph_Timer(const Settings& s, ControllerState& state) {
             value = state.StatusBytes[byteIndex] * 30.0;
         } else {
             std::string& text = state.StatusText[byteIndex];
-            if (text.empty()) text = "0";
+            if (text.empty()) text.push_back('0'); // the display shows "0" from now on too
             value = numberValue(text).value_or(0.0);
         }
         m_history[static_cast<std::size_t>(c)][newest] = value;

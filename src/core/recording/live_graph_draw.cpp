@@ -88,16 +88,18 @@ int LiveGraph::yOf(int group, double value) {
 std::vector<GraphLine> LiveGraph::mDrawGraph(int group, const Settings& s) const {
     std::vector<GraphLine> lines;
     const ChannelRange range = channelsOf(group, s.sys.BoardType);
+    lines.reserve(static_cast<std::size_t>(range.count * (kGraphSamples - 1)));
     for (int c = range.first; c < range.first + range.count; ++c) {
         if (!graphOn(c, s)) continue;
         const auto& h = m_history[static_cast<std::size_t>(c)];
         const std::int32_t color = colorOf(c, s);
-        for (int k = 0; k + 1 < kGraphSamples; ++k) {
-            const double older = h[static_cast<std::size_t>(k)];
-            const double newer = h[static_cast<std::size_t>(k + 1)];
-            if (segmentLeftOut(group, older, newer)) continue;
-            lines.push_back(
-                {kGraphStep * k, yOf(group, older), kGraphStep * (k + 1), yOf(group, newer), color});
+        std::array<int, kGraphSamples> ys{}; // each sample is scaled once, not once per segment end
+        for (std::size_t k = 0; k < ys.size(); ++k)
+            ys[k] = yOf(group, h[k]);
+        for (std::size_t k = 0; k + 1 < ys.size(); ++k) {
+            if (segmentLeftOut(group, h[k], h[k + 1])) continue;
+            const int x = kGraphStep * static_cast<int>(k);
+            lines.push_back({x, ys[k], x + kGraphStep, ys[k + 1], color});
         }
     }
     return lines;
@@ -127,7 +129,7 @@ std::array<std::string, 9> LiveGraph::gSetGraphAxis(int group, const Settings& s
             break;
         case GroupFlow:
             if (i == 0)
-                label = "0";
+                label = formatThousands(0);
             else
                 label = s.pump.FlowUnit == 1 ? formatFixed(2.0 * i, 1)
                                              : formatFixed(2.0 * i / kLitresPerGallon, 2);
