@@ -13,7 +13,6 @@
 #include "app/app_paths.h"
 #include "app/main_link_host.h"
 #include "app/main_program.h"
-#include "app/status_display.h"
 #include "link/link_engine.h"
 #include "link/port_map.h"
 #include "link/shared_report.h"
@@ -175,9 +174,11 @@ int main(int argc, char** argv) {
         afterLinkCall();
     });
     window.setTimerHandler(vrx::MainTimer::Com, [&] { link.TimerCom_Timer(); });
-    window.setTimerHandler(vrx::MainTimer::View, [&] {
-        window.showStatus(vrx::gDisplayOn(program.settings(), program.state(), false));
-    });
+    window.setTimerHandler(vrx::MainTimer::View, [&] { program.TimerView_Timer(); });
+    window.setTimerHandler(vrx::MainTimer::Graph, [&] { program.TimerGraph_Timer(); });
+    window.graphMenuChecks = [&] { return vrx::LiveGraph::menuChecks(program.settings()); };
+    QObject::connect(window.graphMenu(), &vrx::gui::GraphMenu::groupChosen, [&](int g) { program.chooseGraphGroup(g); });
+    QObject::connect(window.graphMenu(), &vrx::gui::GraphMenu::timeChosen, [&](int t) { program.chooseGraphTime(t); });
 
     vrx::LifecycleHooks hooks;
     hooks.resetLinkState = [&] { link.ResetLinkState(); };

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "main_layout.h"
 #include "twips.h"
 
 namespace vrx::gui {
@@ -40,7 +41,8 @@ QPixmap drawBoardArt(const FormLayout& l) {
     p.fillRect(pix.rect(), bg);
 
     // Header band with the program's name.
-    const int headerPx = twipsToPixels(PanelTwips::headerHeight, tpp);
+    const MainLayoutRects r = computeMainLayout(l);
+    const int headerPx = twipsToPixels(r.header.height(), tpp);
     QLinearGradient hb(0, 0, 0, headerPx);
     hb.setColorAt(0, QColor(44, 84, 124));
     hb.setColorAt(1, QColor(26, 44, 64));
@@ -61,15 +63,11 @@ QPixmap drawBoardArt(const FormLayout& l) {
     p.drawText(QRect(twipsToPixels(1500, tpp), 0, pix.width(), headerPx), Qt::AlignVCenter,
                l.fullBoardRows ? "liquid cooling  ·  full controller" : "liquid cooling  ·  small controller");
 
-    // Panels reach from above the first row to below the last one.
-    const int rows = l.fullBoardRows ? 10 : 5;
-    const int top = l.firstRowTop - 330;
-    const int bottom = l.rowTop(rows - 1) + (l.fullBoardRows ? 360 : 460);
     const int captionPx = twipsToPixels(165, tpp);
-    drawPanel(p, QRectF(twipsRect(PanelTwips::leftX, top, PanelTwips::leftWidth, bottom - top, tpp)), "TEMPERATURES",
-              captionPx);
-    drawPanel(p, QRectF(twipsRect(PanelTwips::rightX, top, PanelTwips::rightWidth, bottom - top, tpp)),
-              "FANS  ·  PUMPS  ·  FLOW", captionPx);
+    auto px = [tpp](const QRect& tw) { return QRectF(twipsRect(tw.x(), tw.y(), tw.width(), tw.height(), tpp)); };
+    drawPanel(p, px(r.tempPanel), "TEMPERATURES", captionPx);
+    drawPanel(p, px(r.graphPanel), "", captionPx);
+    drawPanel(p, px(r.devicePanel), "FANS  ·  PUMPS  ·  FLOW", captionPx);
     return pix;
 }
 

@@ -13,15 +13,10 @@
 namespace vrx::gui {
 namespace {
 
-// Column geometry inside the two panels (twips).
-constexpr int kSwatchLeft = 330, kSwatchSize = 150;
-constexpr int kTempNameLeft = 540, kTempNameWidth = 1450;
-constexpr int kTempBarLeft = 2060, kTempBarWidth = 1280;
-constexpr int kTempValueLeft = 3400, kTempValueWidth = 900;
-constexpr int kRightNameLeft = 4600, kRightNameWidth = 1250;
-constexpr int kRightBarLeft = 5920, kRightBarWidth = 1250;
-constexpr int kRightValueLeft = 7230, kRightValueWidth = 1260;
-constexpr int kRowHeight = 300, kBarHeight = 190;
+void setTextIfChanged(QLabel* label, const std::string& text) {
+    const QString value = QString::fromStdString(text);
+    if (label->text() != value) label->setText(value);
+}
 
 const char* kNameStyle = "QLineEdit { background: transparent; border: none; color: #dfe7ef; padding: 0; }"
                          "QLineEdit:focus { background: #2b3643; border: 1px solid #4d7fae; border-radius: 3px; }";
@@ -66,10 +61,20 @@ void FrmMain::buildControls() {
         b->setMaximum(160);
         b->setColor(QColor(230, 120, 60));
     }
-    for (auto& s : m_shpColor) {
-        s = new QWidget(this);
-        s->setAttribute(Qt::WA_StyledBackground);
+    for (auto& m : m_marks) {
+        m = new QWidget(this);
+        m->setAttribute(Qt::WA_StyledBackground);
+        m->hide();
     }
+    m_graph = new LiveGraphWidget(this);
+    m_graphMenu = new GraphMenu(this);
+    connect(m_graph, &LiveGraphWidget::menuRequested, this, &FrmMain::popupGraphMenu);
+    for (auto& l : m_labGhp) {
+        l = makeLabel(Qt::AlignRight);
+        l->setCursor(Qt::PointingHandCursor);
+        l->installEventFilter(this); // a click on the scale opens the graph menu
+    }
+    m_labGhp[0]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (auto& l : m_labFan) l = makeLabel(Qt::AlignRight);
     for (auto& b : m_fanBars) {
         b = new BarGauge(this);
@@ -138,59 +143,26 @@ void FrmMain::applyLayout(const FormLayout& layout) {
 void FrmMain::placeControls() {
     const FormLayout& l = m_layout;
     const int tpp = m_tpp;
+    const MainLayoutRects r = computeMainLayout(l);
+    auto px = [tpp](const QRect& tw) { return twipsRect(tw.x(), tw.y(), tw.width(), tw.height(), tpp); };
     QFont valueFont = font();
-    valueFont.setPixelSize(twipsToPixels(l.fullBoardRows ? 185 : 200, tpp));
-    const int rowH = l.fullBoardRows ? kRowHeight : 340;
+    valueFont.setPixelSize(twipsToPixels(l.fullBoardRows ? 180 : 195, tpp));
+    QFont small = valueFont;
+    small.setPixelSize(std::max(8, twipsToPixels(150, tpp)));
+
     for (int i = 0; i < 10; ++i) {
-        const auto idx = static_cast<std::size_t>(i);
+        const auto k = static_cast<std::size_t>(i);
         const bool shown = i < 5 || l.fullBoardRows;
-        const int top = l.rowTop(i);
-        m_txtTname[idx]->setGeometry(twipsRect(kTempNameLeft, top, kTempNameWidth, rowH, tpp));
-        m_tempBars[idx]->setGeometry(twipsRect(kTempBarLeft, top + (rowH - kBarHeight) / 2, kTempBarWidth, kBarHeight, tpp));
-        m_labTemp[idx]->setGeometry(twipsRect(kTempValueLeft, top, kTempValueWidth, rowH, tpp));
-        for (QWidget* w : {static_cast<QWidget*>(m_txtTname[idx]), static_cast<QWidget*>(m_tempBars[idx]),
-                           static_cast<QWidget*>(m_labTemp[idx])}) {
+        m_txtTname[k]->setGeometry(px(r.temps[k].name));
+        m_tempBars[k]->setGeometry(px(r.temps[k].bar));
+        m_labTemp[k]->setGeometry(px(r.temps[k].value));
+        m_marks[k]->setGeometry(px(r.temps[k].mark));
+        for (QWidget* w : {static_cast<QWidget*>(m_txtTname[k]), static_cast<QWidget*>(m_tempBars[k]),
+                           static_cast<QWidget*>(m_labTemp[k])}) {
             w->setFont(valueFont);
             w->setVisible(shown);
         }
     }
-    for (int i = 0; i < 5; ++i)
-        m_shpColor[static_cast<std::size_t>(i)]->setGeometry(
-            twipsRect(kSwatchLeft, l.swatchTop(i) + (rowH - kSwatchSize) / 2 - 40, kSwatchSize, kSwatchSize, tpp));
-    placeRightRows();
-    m_labVRX->setGeometry(twipsRect(300, l.versionLabelTop - 60, 8000, 250, tpp));
-    m_labPort->setGeometry(twipsRect(4600, 300, 2900, 300, tpp));
-    m_imgAct->setGeometry(twipsRect(7450, 330, 250, 250, tpp));
-    if (l.largeFontButtons) {
-        m_hideButton->setGeometry(twipsRect(7850, 140, 348, 204, tpp));
-        m_exitButton->setGeometry(twipsRect(8260, 140, 348, 204, tpp));
-    } else {
-        m_hideButton->setGeometry(twipsRect(7850, 300, 300, 300, tpp));
-        m_exitButton->setGeometry(twipsRect(8260, 300, 300, 300, tpp));
-    }
-}
-
-void FrmMain::placeRightRows() {
-    const FormLayout& l = m_layout;
-    const int tpp = m_tpp;
-    const bool full = l.fullBoardRows;
-    const int rowH = full ? kRowHeight : 340;
-    QFont valueFont = font();
-    valueFont.setPixelSize(twipsToPixels(full ? 185 : 200, tpp));
-    QFont small = valueFont;
-    small.setPixelSize(std::max(9, valueFont.pixelSize() - 2));
-
-    // Small board: fans 1..3, pump 1, flow 1; full board: fans 1..6, pumps, flows.
-    enum class Kind { Fan, Pump, Flow };
-    struct Row {
-        Kind kind;
-        int index;
-    };
-    std::vector<Row> rows;
-    const int fans = full ? 6 : 3, devices = full ? 2 : 1;
-    for (int i = 0; i < fans; ++i) rows.push_back({Kind::Fan, i});
-    for (int i = 0; i < devices; ++i) rows.push_back({Kind::Pump, i});
-    for (int i = 0; i < devices; ++i) rows.push_back({Kind::Flow, i});
 
     auto hideAll = [](auto& widgets) {
         for (QWidget* w : widgets) w->setVisible(false);
@@ -200,50 +172,66 @@ void FrmMain::placeRightRows() {
     hideAll(m_labPump);
     hideAll(m_pumpBars);
     hideAll(m_labLPM);
-    for (int i = 10; i < 20; ++i) m_txtTname[static_cast<std::size_t>(i)]->setVisible(false);
+    for (std::size_t i = 10; i < 20; ++i) m_txtTname[i]->setVisible(false);
+    for (const DeviceCell& cell : r.devices) placeDeviceCell(cell, valueFont, small);
 
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        const int top = l.rowTop(static_cast<int>(r));
-        const QRect nameRect = twipsRect(kRightNameLeft, top, kRightNameWidth, rowH, tpp);
-        const QRect barRect = twipsRect(kRightBarLeft, top + (rowH - kBarHeight) / 2, kRightBarWidth, kBarHeight, tpp);
-        const QRect valueRect = twipsRect(kRightValueLeft, top, kRightValueWidth, rowH, tpp);
-        const auto i = static_cast<std::size_t>(rows[r].index);
-        QLineEdit* name = nullptr;
-        std::vector<QWidget*> parts;
-        switch (rows[r].kind) {
-        case Kind::Fan:
-            name = m_txtTname[14 + i];
-            m_fanBars[i]->setGeometry(barRect);
-            m_labFan[i]->setGeometry(valueRect);
-            parts = {m_fanBars[i], m_labFan[i]};
-            break;
-        case Kind::Pump:
-            name = m_txtTname[i == 0 ? 11 : 13];
-            m_pumpBars[i]->setGeometry(barRect);
-            m_labPump[i]->setGeometry(valueRect);
-            // The drive text sits on the bar.
-            // The drive text starts on the bar and may run on into the value column's free left part.
-            m_labPump[i + 2]->setGeometry(twipsRect(kRightBarLeft + 60, top, kRightValueLeft - kRightBarLeft + 300, rowH, tpp));
-            m_labPump[i + 2]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-            m_labPump[i + 2]->setFont(small);
-            parts = {m_pumpBars[i], m_labPump[i], m_labPump[i + 2]};
-            break;
-        case Kind::Flow:
-            name = m_txtTname[i == 0 ? 10 : 12];
-            m_labLPM[i]->setGeometry(twipsRect(kRightBarLeft, top, kRightBarWidth + 1310, rowH, tpp));
-            parts = {m_labLPM[i]};
-            break;
-        }
-        name->setGeometry(nameRect);
-        name->setFont(valueFont);
-        name->setVisible(true);
-        for (QWidget* w : parts) {
-            if (w->font().pixelSize() != small.pixelSize()) w->setFont(valueFont);
-            w->setVisible(true);
-            w->raise();
-        }
+    m_graph->setTwipsPerPixel(tpp);
+    m_graph->setGeometry(px(r.graph));
+    for (std::size_t i = 0; i < m_labGhp.size(); ++i) {
+        m_labGhp[i]->setGeometry(px(r.graphLabels[i]));
+        m_labGhp[i]->setFont(i == 0 ? valueFont : small);
     }
-    for (auto* l2 : m_labPump) l2->raise();
+    QFont bold = valueFont;
+    bold.setBold(true);
+    m_labGhp[0]->setFont(bold);
+
+    m_labVRX->setGeometry(px(r.version));
+    m_labVRX->setFont(small);
+    m_labPort->setGeometry(px(r.linkStatus));
+    m_imgAct->setGeometry(px(r.activity));
+    m_hideButton->setGeometry(px(r.hideButton));
+    m_exitButton->setGeometry(px(r.exitButton));
+}
+
+void FrmMain::placeDeviceCell(const DeviceCell& cell, const QFont& font, const QFont& small) {
+    const int tpp = m_tpp;
+    auto px = [tpp](const QRect& tw) { return twipsRect(tw.x(), tw.y(), tw.width(), tw.height(), tpp); };
+    const auto i = static_cast<std::size_t>(cell.index);
+    QLineEdit* name = nullptr;
+    QWidget* mark = nullptr;
+    std::vector<QWidget*> parts;
+    switch (cell.kind) {
+    case DeviceKind::Fan:
+        name = m_txtTname[14 + i];
+        mark = m_marks[10 + i];
+        m_fanBars[i]->setGeometry(px(cell.bar));
+        m_labFan[i]->setGeometry(px(cell.value));
+        parts = {m_fanBars[i], m_labFan[i]};
+        break;
+    case DeviceKind::Pump:
+        name = m_txtTname[i == 0 ? 11 : 13];
+        mark = m_marks[16 + i];
+        m_pumpBars[i]->setGeometry(px(cell.bar));
+        m_labPump[i]->setGeometry(px(cell.value));
+        m_labPump[i + 2]->setGeometry(px(cell.drive));
+        m_labPump[i + 2]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        parts = {m_pumpBars[i], m_labPump[i], m_labPump[i + 2]};
+        break;
+    case DeviceKind::Flow:
+        name = m_txtTname[i == 0 ? 10 : 12];
+        mark = m_marks[18 + i];
+        m_labLPM[i]->setGeometry(px(cell.value));
+        parts = {m_labLPM[i]};
+        break;
+    }
+    mark->setGeometry(px(cell.mark));
+    name->setGeometry(px(cell.name));
+    name->setFont(font);
+    name->setVisible(true);
+    for (QWidget* w : parts) {
+        w->setFont(cell.kind == DeviceKind::Pump && w == parts.back() ? small : font);
+        w->setVisible(true);
+    }
 }
 
 void FrmMain::setNameBox(int index, const std::string& text) {
@@ -254,13 +242,6 @@ void FrmMain::setNameBox(int index, const std::string& text) {
 }
 
 void FrmMain::clearTempLabel(int index) { tempLabel(index)->clear(); }
-
-namespace {
-void setTextIfChanged(QLabel* label, const std::string& text) {
-    const QString value = QString::fromStdString(text);
-    if (label->text() != value) label->setText(value);
-}
-} // namespace
 
 void FrmMain::showStatus(const StatusDisplay& d) {
     for (int i = 0; i < d.temperatureRows; ++i) {
@@ -325,6 +306,59 @@ void FrmMain::closeAllAndQuit() {
     hide();
     // Deferred, so that an exit during start-up, before the event loop runs, still ends it.
     QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void FrmMain::clearReadings() {
+    for (auto* l : m_labTemp) l->clear();
+    for (auto* l : m_labPump) l->clear();
+    for (auto* l : m_labFan) l->clear();
+    for (auto* l : m_labLPM) l->clear();
+    for (auto* b : m_tempBars) b->setValue(0);
+    for (auto* b : m_pumpBars) b->setValue(0);
+    for (auto* b : m_fanBars) b->setValue(0);
+}
+
+void FrmMain::setGraphAxis(const std::array<std::string, 9>& labels) {
+    for (std::size_t i = 0; i < labels.size(); ++i) setTextIfChanged(m_labGhp[i], labels[i]);
+}
+
+void FrmMain::drawGraph(const std::vector<GraphLine>& grid, const std::vector<GraphLine>& lines) {
+    m_graph->setPicture(grid, lines);
+}
+
+void FrmMain::setGraphColors(std::int32_t backColor, std::int32_t textColor) {
+    m_graph->setBackColor(fromBgr(backColor));
+    const QString style = QString("QLabel { color: %1; background: transparent; }").arg(fromBgr(textColor).name());
+    for (auto* l : m_labGhp) l->setStyleSheet(style);
+    m_labPort->setStyleSheet(QString("QLabel { color: %1; background: transparent; font-weight: bold; }")
+                                 .arg(fromBgr(textColor).name()));
+}
+
+void FrmMain::setLegend(const std::array<LegendMark, 20>& marks) {
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        m_marks[i]->setVisible(marks[i].visible);
+        m_marks[i]->setStyleSheet(QString("background: %1; border: 1px solid #0c0f12; border-radius: 2px;")
+                                      .arg(fromBgr(marks[i].color).name()));
+    }
+}
+
+void FrmMain::popupGraphMenu(const QPoint& globalPos) {
+    if (graphMenuChecks) m_graphMenu->setChecks(graphMenuChecks());
+    m_graphMenu->popup(globalPos);
+}
+
+bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton) {
+            for (QLabel* l : m_labGhp)
+                if (watched == l) {
+                    popupGraphMenu(mouse->globalPosition().toPoint());
+                    return true;
+                }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void FrmMain::paintEvent(QPaintEvent*) {

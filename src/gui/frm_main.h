@@ -9,6 +9,9 @@
 
 #include "app/main_view.h"
 #include "bar_gauge.h"
+#include "graph_menu.h"
+#include "live_graph_widget.h"
+#include "main_layout.h"
 #include "window_button.h"
 
 namespace vrx::gui {
@@ -21,6 +24,7 @@ public:
     explicit FrmMain(QWidget* parent = nullptr);
 
     std::function<void()> onExitRequested; // exit button
+    std::function<GraphMenuChecks()> graphMenuChecks; // check marks when the graph menu opens
     void setTimerHandler(MainTimer timer, std::function<void()> handler);
 
     // MainView
@@ -35,6 +39,11 @@ public:
     void setNameBox(int index, const std::string& text) override;
     void clearTempLabel(int index) override;
     void showStatus(const StatusDisplay& display) override;
+    void clearReadings() override;
+    void setGraphAxis(const std::array<std::string, 9>& labels) override;
+    void drawGraph(const std::vector<GraphLine>& grid, const std::vector<GraphLine>& lines) override;
+    void setGraphColors(std::int32_t backColor, std::int32_t textColor) override;
+    void setLegend(const std::array<LegendMark, 20>& marks) override;
     void setFanBarStyle(int style) override;
     void setActivityImageVisible(bool visible) override;
     void setVersionLabel(const std::string& text) override;
@@ -59,6 +68,12 @@ public:
     QLabel* versionLabel() const { return m_labVRX; }
     QLabel* linkStatusLabel() const { return m_labPort; }
     const FormLayout& currentLayout() const { return m_layout; }
+    QLabel* graphLabel(int index) const { return m_labGhp.at(static_cast<std::size_t>(index)); }
+    LiveGraphWidget* graph() const { return m_graph; }
+    GraphMenu* graphMenu() const { return m_graphMenu; }
+    QWidget* legendMark(int channel) const { return m_marks.at(static_cast<std::size_t>(channel)); }
+    // Opens the graph menu at a screen position, with its current check marks.
+    void popupGraphMenu(const QPoint& globalPos);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -69,7 +84,8 @@ protected:
 private:
     void buildControls();
     void placeControls();
-    void placeRightRows();
+    void placeDeviceCell(const DeviceCell& cell, const QFont& font, const QFont& small);
+    bool eventFilter(QObject* watched, QEvent* event) override;
     QLabel* makeLabel(Qt::Alignment align);
 
     FormLayout m_layout;
@@ -78,7 +94,10 @@ private:
     std::array<QLineEdit*, 20> m_txtTname{};
     std::array<QLabel*, 10> m_labTemp{};
     std::array<BarGauge*, 10> m_tempBars{};
-    std::array<QWidget*, 5> m_shpColor{};
+    std::array<QWidget*, 20> m_marks{}; // legend marks in channel order
+    std::array<QLabel*, 9> m_labGhp{};
+    LiveGraphWidget* m_graph = nullptr;
+    GraphMenu* m_graphMenu = nullptr;
     std::array<QLabel*, 6> m_labFan{};
     std::array<BarGauge*, 6> m_fanBars{};
     std::array<QLabel*, 4> m_labPump{};

@@ -154,12 +154,15 @@ TEST(LiveGraph, TemperatureLineStopsAtOpenSensor) {
     const std::int32_t color = r.s.temp.TempColor[0];
     r.st.StatusBytes[2] = 97;
     r.tick();
+    // One valid sample after "no reading" is a point, not a line rising from below the chart.
+    EXPECT_TRUE(segmentsAt(r.g.mDrawGraph(GroupTemperature, r.s), color).empty());
+    r.tick();
     EXPECT_EQ(segmentsAt(r.g.mDrawGraph(GroupTemperature, r.s), color), (std::set<int>{59}));
-    r.ticks(2);
+    r.tick();
     r.st.StatusBytes[2] = 1;
     r.ticks(2);
-    // Samples 56..58 valid, 59..60 open: the segments into 56..58 are drawn, none into 59 or 60.
-    EXPECT_EQ(segmentsAt(r.g.mDrawGraph(GroupTemperature, r.s), color), (std::set<int>{55, 56, 57}));
+    // Samples 56..58 valid, 59..60 open: the segments between 56..58 are drawn, none into 59 or 60.
+    EXPECT_EQ(segmentsAt(r.g.mDrawGraph(GroupTemperature, r.s), color), (std::set<int>{56, 57}));
 }
 
 TEST(LiveGraph, StoppingFanDrawsOneSegmentToTheBottom) {
@@ -230,7 +233,7 @@ TEST(LiveGraph, TemperatureLineHeightIndependentOfUnit) {
         for (int b = 3; b <= 11; ++b)
             r->st.StatusBytes[static_cast<std::size_t>(b)] = 1;
         r->st.StatusBytes[2] = 87; // 25 C
-        r->ticks(2);
+        r->ticks(3);
     }
     const auto c = celsius.g.mDrawGraph(GroupTemperature, celsius.s);
     const auto f = fahrenheit.g.mDrawGraph(GroupTemperature, fahrenheit.s);

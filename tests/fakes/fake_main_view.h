@@ -40,6 +40,24 @@ public:
     void clearTempLabel(int index) override { ++clearedTemps[index]; }
     std::optional<StatusDisplay> status;
     void showStatus(const StatusDisplay& d) override { status = d; }
+    int clears = 0;
+    void clearReadings() override { ++clears; }
+    std::array<std::string, 9> graphAxis{};
+    std::vector<GraphLine> graphGrid, graphLines;
+    int graphDraws = 0;
+    std::int32_t graphBack = -1, graphText = -1;
+    std::optional<std::array<LegendMark, 20>> legend;
+    void setGraphAxis(const std::array<std::string, 9>& labels) override { graphAxis = labels; }
+    void drawGraph(const std::vector<GraphLine>& grid, const std::vector<GraphLine>& lines) override {
+        graphGrid = grid;
+        graphLines = lines;
+        ++graphDraws;
+    }
+    void setGraphColors(std::int32_t back, std::int32_t text) override {
+        graphBack = back;
+        graphText = text;
+    }
+    void setLegend(const std::array<LegendMark, 20>& marks) override { legend = marks; }
     void setFanBarStyle(int style) override { fanBarStyle = style; }
     void setActivityImageVisible(bool v) override { activityImage = v; }
     void setVersionLabel(const std::string& text) override { versionLabel = text; }

@@ -41,13 +41,7 @@ void MainLinkHost::publishReport(const RawStatusFrame& raw, int sequenceDigit) {
     m_report.publishFrame(raw, sequenceDigit, m_program.settings().sys.ShareMemory);
 }
 
-void MainLinkHost::displayOff() {
-    for (int i = 0; i < 10; ++i) m_view.clearTempLabel(i);
-    // Every reader sees "no reading": -31 is outside the temperature codes, -1 gives no speed or flow.
-    auto& status = m_program.state().StatusBytes;
-    for (std::size_t i = 2; i <= 11; ++i) status[i] = -31;
-    for (std::size_t i = 12; i <= 22; ++i) status[i] = -1;
-}
+void MainLinkHost::displayOff() { m_program.mDisplayOff(); }
 
 void MainLinkHost::setVersionLabel(const std::string& text) { m_view.setVersionLabel(text); }
 

@@ -1,5 +1,6 @@
 #include "app/main_program.h"
 
+#include "app/status_display.h"
 #include "diag/messages.h"
 #include "link/control_frame.h"
 #include "settings/file_check.h"
@@ -91,8 +92,9 @@ void MainProgram::mStartWork() {
         const SysMain& sys = m_settings.sys;
         const int layoutType = (sys.BoardType == 0 || sys.BoardType > 2) ? 1 : sys.BoardType;
         if (sys.AutoStart == 1) m_services.autoStarter.install();
-        if (m_hooks.applyGraphSetup) m_hooks.applyGraphSetup();
-        CycleCurrent = sys.CycleMode == 0 ? Int16{1} : sys.CycleMode;
+        mGhpColorSet();
+        m_graph.reset(m_settings); // also picks the group shown first
+        m_services.view.setGraphAxis(LiveGraph::gSetGraphAxis(m_graph.cycleCurrent(), m_settings));
         MainView& view = m_services.view;
         view.setActivityImageVisible(false);
 
@@ -131,7 +133,7 @@ bool MainProgram::mPcbForm() {
     try {
         const FormLayout layout = computeFormLayout(m_settings.sys.BoardType, m_services.view.screen().twipsPerPixel);
         m_services.view.applyLayout(layout);
-        if (m_hooks.rebuildGraphColors) m_hooks.rebuildGraphColors();
+        m_services.view.setLegend(LiveGraph::gSetSColor(m_settings));
         return true;
     } catch (const std::exception& e) {
         logError("FrmMain.mPcbForm", e);
@@ -140,6 +142,59 @@ bool MainProgram::mPcbForm() {
         if (m_ended) saveSystemFile(); // the session ended while the box was up
         else ExitProgram();
         return false;
+    }
+}
+
+void MainProgram::mGhpColorSet() {
+    m_services.view.setGraphColors(m_settings.sys.GraphBackColor, m_settings.sys.GraphTextColor);
+    m_services.view.drawGraph(LiveGraph::mGraphLine(m_settings.sys.GraphGridColor), {});
+}
+
+void MainProgram::redrawGraph() {
+    m_services.view.drawGraph(LiveGraph::mGraphLine(m_settings.sys.GraphGridColor),
+                              m_graph.mDrawGraph(m_graph.cycleCurrent(), m_settings));
+}
+
+void MainProgram::TimerView_Timer() {
+    m_services.view.showStatus(gDisplayOn(m_settings, m_state, PumpTestRunning));
+    // The alarm check and auto mode follow here, except while the pump test runs.
+}
+
+void MainProgram::TimerGraph_Timer() {
+    if (m_graph.TimerGraph_Timer(m_settings, m_state))
+        m_services.view.setGraphAxis(LiveGraph::gSetGraphAxis(m_graph.cycleCurrent(), m_settings));
+    redrawGraph();
+}
+
+void MainProgram::chooseGraphGroup(int group) {
+    try {
+        m_graph.chooseGroup(group, m_settings);
+        m_services.view.setGraphAxis(LiveGraph::gSetGraphAxis(m_graph.cycleCurrent(), m_settings));
+        redrawGraph();
+        saveSystemFile();
+    } catch (const std::exception& e) {
+        logError("FrmMain.mPopupGraph", e);
+    }
+}
+
+void MainProgram::chooseGraphTime(int timeIndex) {
+    try {
+        m_graph.chooseTime(timeIndex, m_settings);
+        m_services.view.setGraphAxis(LiveGraph::gSetGraphAxis(m_graph.cycleCurrent(), m_settings));
+        saveSystemFile();
+    } catch (const std::exception& e) {
+        logError("FrmMain.mPopupGraph", e);
+    }
+}
+
+void MainProgram::mDisplayOff() {
+    try {
+        m_services.view.clearReadings();
+        // Every reader sees "no reading": -31 is outside the temperature codes, -1 gives no speed or flow.
+        for (std::size_t i = 2; i <= 11; ++i) m_state.StatusBytes[i] = -31;
+        for (std::size_t i = 12; i <= 22; ++i) m_state.StatusBytes[i] = -1;
+    } catch (const std::exception& e) {
+        logError("FrmMain.mDisplayOff", e);
     }
 }
 

@@ -11,6 +11,7 @@
 #include "iface/dialogs.h"
 #include "iface/tray.h"
 #include "link/controller_state.h"
+#include "recording/live_graph.h"
 #include "settings/settings_record.h"
 
 namespace vrx {
@@ -28,8 +29,6 @@ struct LifecycleHooks {
     std::function<void()> resetLinkState;    // first step of the window's load
     std::function<void()> establishLink;     // last step of the window's load
     std::function<void()> closePort;         // at exit
-    std::function<void()> applyGraphSetup;   // colours, axes and history of the live graph
-    std::function<void()> rebuildGraphColors;
     std::function<void(bool quiet)> showAlarmMode;
     std::function<void()> stopRecording;
 };
@@ -66,17 +65,30 @@ public:
     Settings& settings() { return m_settings; }
     ControllerState& state() { return m_state; }
     ErrorLog& errorLog() { return m_errorLog; }
+    LiveGraph& graph() { return m_graph; }
     Int16 PreviousComPort = 0;
-    Int16 CycleCurrent = 1;
+
+    // Timer ticks of the reading grid and the live graph.
+    void TimerView_Timer();
+    void TimerGraph_Timer();
+    // Graph menu and keys: a fixed group 1..4, or auto-cycle with time index 0..3. Saves.
+    void chooseGraphGroup(int group);
+    void chooseGraphTime(int timeIndex);
+    // Clears the reading grid when the link is lost.
+    void mDisplayOff();
+    bool PumpTestRunning = false;
 
 private:
     void logError(const std::string& name, const std::exception& e);
+    void mGhpColorSet();
+    void redrawGraph();
 
     AppPaths m_paths;
     ProgramServices m_services;
     LifecycleHooks m_hooks;
     Settings m_settings;
     ControllerState m_state;
+    LiveGraph m_graph;
     ErrorLog m_errorLog;
     bool m_ended = false;
 };

@@ -4,6 +4,10 @@
 
 #include "app/form_layout.h"
 #include "app/status_display.h"
+#include "recording/live_graph.h"
+
+#include <array>
+#include <vector>
 
 namespace vrx {
 
@@ -30,6 +34,13 @@ public:
     virtual void clearTempLabel(int index) = 0;
     // Writes the rows the display covers; unchanged texts and values cause no repaint.
     virtual void showStatus(const StatusDisplay& display) = 0;
+    // Empties every reading text and sets every bar to 0.
+    virtual void clearReadings() = 0;
+    // The live graph: title and scale labels, the picture, its colours, the legend marks.
+    virtual void setGraphAxis(const std::array<std::string, 9>& labels) = 0;
+    virtual void drawGraph(const std::vector<GraphLine>& grid, const std::vector<GraphLine>& lines) = 0;
+    virtual void setGraphColors(std::int32_t backColor, std::int32_t textColor) = 0;
+    virtual void setLegend(const std::array<LegendMark, 20>& marks) = 0;
     virtual void setFanBarStyle(int style) = 0;
     virtual void setActivityImageVisible(bool visible) = 0;
     virtual void setVersionLabel(const std::string& text) = 0;

@@ -51,7 +51,9 @@ std::int32_t colorOf(int channel, const Settings& s) {
 bool segmentLeftOut(int group, double older, double newer) {
     switch (group) {
     case GroupTemperature:
-        return newer == kNoTemperature; // the line stops at the last valid sample
+        // The line stops at the last valid sample and starts again at the next one: a segment
+        // from or to "no reading" would be drawn from below the chart.
+        return newer == kNoTemperature || older == kNoTemperature;
     case GroupFan:
     case GroupPump:
         return !(older > 0); // a stopped output draws down to the bottom once, then nothing
