@@ -180,3 +180,41 @@ TEST_F(MainProgramTest, FailedSaveShowsTheReasonAndKeepsMemory) {
 
 } // namespace
 } // namespace vrx
+
+namespace vrx {
+namespace {
+
+TEST_F(MainProgramTest, GraphAndGridFollowTheLinkedReadings) {
+    auto p = start();
+    EXPECT_EQ(view.graphAxis[0], "Temperature (C)");
+    EXPECT_EQ(view.graphBack, 0);
+    ASSERT_TRUE(view.legend.has_value());
+    EXPECT_TRUE((*view.legend)[4].visible);
+    EXPECT_FALSE((*view.legend)[5].visible); // the small board has five channels
+
+    p->state().StatusBytes[2] = 97;
+    p->TimerView_Timer();
+    ASSERT_TRUE(view.status.has_value());
+    EXPECT_EQ(view.status->temps[0].text, "35 C");
+    p->TimerGraph_Timer();
+    p->TimerGraph_Timer();
+    EXPECT_FALSE(view.graphLines.empty());
+    EXPECT_FALSE(view.graphGrid.empty());
+
+    p->chooseGraphGroup(3);
+    EXPECT_EQ(view.graphAxis[0], "Pump (RPM)");
+    EXPECT_EQ(storedSettings().sys.CycleMode, 3);
+    EXPECT_EQ(storedSettings().sys.CycleItem, 3);
+    p->chooseGraphTime(0);
+    EXPECT_EQ(storedSettings().sys.CycleMode, 0);
+    EXPECT_EQ(storedSettings().sys.CycleItem, 5);
+
+    p->mDisplayOff();
+    EXPECT_EQ(view.clears, 1);
+    EXPECT_EQ(p->state().StatusBytes[2], -31);
+    EXPECT_EQ(p->state().StatusBytes[12], -1);
+    EXPECT_EQ(p->state().StatusBytes[22], -1);
+}
+
+} // namespace
+} // namespace vrx
