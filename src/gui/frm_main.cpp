@@ -173,7 +173,10 @@ void FrmMain::placeControls() {
     hideAll(m_pumpBars);
     hideAll(m_labLPM);
     for (std::size_t i = 10; i < 20; ++i) m_txtTname[i]->setVisible(false);
-    for (const DeviceCell& cell : r.devices) placeDeviceCell(cell, valueFont, small);
+    // Device cells are half as wide as a temperature row: keep their text at the compact size.
+    QFont deviceFont = valueFont;
+    deviceFont.setPixelSize(twipsToPixels(180, tpp));
+    for (const DeviceCell& cell : r.devices) placeDeviceCell(cell, deviceFont, small);
 
     m_graph->setTwipsPerPixel(tpp);
     m_graph->setGeometry(px(r.graph));

@@ -23,8 +23,8 @@ DeviceCell cell(DeviceKind kind, int index, int left, int top, int width, int ro
         c.drive = t(left + 2620, top, 1400, rowH);
         c.value = t(left + width - 1100, top, 1100, rowH);
     } else if (kind == DeviceKind::Fan) {
-        c.bar = t(left + 1100, barTop, 500, barH);
-        c.value = t(left + 1620, top, width - 1620, rowH);
+        c.bar = t(left + 1100, barTop, 450, barH);
+        c.value = t(left + 1560, top, width - 1560, rowH);
     } else {
         c.value = t(left + 1100, top, width - 1100, rowH);
     }
