@@ -5,8 +5,8 @@
 namespace vrx::gui {
 namespace {
 
-constexpr int kRightLeft = 3430, kRightRight = 8720;
-constexpr int kGraphLeft = 3880, kGraphTop = 1250;
+constexpr int kRightLeft = 3220, kRightRight = 8720;
+constexpr int kGraphLeft = 3860, kGraphTop = 1250;
 constexpr int kDevicePanelTop = 3260;
 constexpr int kMarkSize = 150;
 
@@ -41,14 +41,14 @@ MainLayoutRects computeMainLayout(const FormLayout& l) {
 
     // Temperatures: the rows the arrangement places, in the left panel.
     const int rowH = full ? 300 : 340;
-    r.tempPanel = t(120, l.firstRowTop - 330, 3240, bottom - (l.firstRowTop - 330));
+    r.tempPanel = t(120, l.firstRowTop - 330, 3040, bottom - (l.firstRowTop - 330));
     for (int i = 0; i < 10; ++i) {
         const int top = l.rowTop(i);
         auto& row = r.temps[static_cast<std::size_t>(i)];
         row.mark = t(200, l.swatchTop(i) - 40 + (rowH - kMarkSize) / 2, kMarkSize, kMarkSize);
-        row.name = t(400, top, 1200, rowH);
-        row.bar = t(1640, top + rowH / 5, 900, rowH * 3 / 5);
-        row.value = t(2560, top, 760, rowH);
+        row.name = t(400, top, 1100, rowH);
+        row.bar = t(1540, top + rowH / 5, 800, rowH * 3 / 5);
+        row.value = t(2360, top, 740, rowH);
     }
 
     // The live graph: scale labels left of the picture, the title above it.

@@ -65,7 +65,17 @@ TEST(StatusDisplay, FansPumpsAndFlows) {
     r.st.ControlBytes[29] = 0;
     EXPECT_EQ(r.show(true).pumps[0].driveText, " (7.58v)");
 
-    // A count giving 2.0 LPM on model 1, tube 1 is about 6.58 counts; use the factor directly.
+    // 8 counts on model 2 with the wide tubing are 2.008 LPM: shown as gallons, tagged in litres.
+    r.s.pump.FlowMeterModel[0] = 2;
+    r.s.pump.TubeSize[0] = 1;
+    r.st.StatusBytes[20] = 8;
+    r.s.pump.FlowUnit = 2;
+    d = r.show();
+    EXPECT_EQ(d.flows[0].text, "0.53 GPM");
+    EXPECT_EQ(d.flows[0].tag, "2.0");
+    r.s.pump.FlowUnit = 1;
+    EXPECT_EQ(r.show().flows[0].text, "2.0 LPM");
+
     r.s.pump.FlowMeterModel[0] = 1;
     r.s.pump.TubeSize[0] = 2;   // 0.276 LPM per count
     r.st.StatusBytes[20] = 7;   // 1.932 LPM
