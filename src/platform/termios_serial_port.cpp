@@ -1,6 +1,7 @@
 #include "termios_serial_port.h"
 
 #include <cctype>
+#include <chrono>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -24,6 +25,7 @@ std::string systemError(const std::string& what) {
 }
 
 struct LineSettings {
+    long baud = 38400;
     speed_t speed = B38400;
     char parity = 'n';
     int dataBits = 8;
@@ -62,7 +64,8 @@ LineSettings parseLineSettings(const std::string& text) {
     std::getline(in, stop, ',');
     LineSettings line;
     try {
-        line.speed = speedOf(std::stol(baud));
+        line.baud = std::stol(baud);
+        line.speed = speedOf(line.baud);
         line.parity = parity.size() == 1 ? static_cast<char>(std::tolower(parity[0])) : '?';
         line.dataBits = std::stoi(data);
         line.stopBits = std::stoi(stop);
@@ -157,6 +160,7 @@ void TermiosSerialPort::configureLine(const std::string& path) {
         throw SerialError(systemError(portName() + " line settings failed"));
     }
     if (::ioctl(m_fd, TIOCEXCL) != 0) throw SerialError(systemError(portName() + " exclusive mode failed"));
+    m_baud = static_cast<int>(line.baud);
 }
 
 void TermiosSerialPort::close() {
@@ -224,6 +228,20 @@ void TermiosSerialPort::discardInput() {
 void TermiosSerialPort::discardOutput() {
     if (!isOpen()) return;
     if (::tcflush(m_fd, TCOFLUSH) != 0) throw SerialError(systemError(portName() + " discard output"));
+}
+
+void TermiosSerialPort::drainOutput() {
+    requireOpen("drain output");
+    // tcdrain() could wait without end on a stalled line; poll the queue for a bounded time
+    // instead: 40 bytes of 10 bits each, rounded up to whole milliseconds.
+    const auto bound = std::chrono::milliseconds(400 * 1000 / m_baud + 1);
+    const auto end = std::chrono::steady_clock::now() + bound;
+    for (;;) {
+        int queued = 0;
+        if (::ioctl(m_fd, TIOCOUTQ, &queued) != 0) throw SerialError(systemError(portName() + " drain output"));
+        if (queued <= 0 || std::chrono::steady_clock::now() >= end) return;
+        ::poll(nullptr, 0, 1);
+    }
 }
 
 } // namespace vrx

@@ -26,6 +26,7 @@ public:
     // before it opens.
     void discardInput() override;
     void discardOutput() override;
+    void drainOutput() override;
 
 private:
     void configureLine(const std::string& path);
@@ -34,6 +35,7 @@ private:
 
     const PortMap& m_ports;
     std::string m_settings = "38400,n,8,1";
+    int m_baud = 38400; // of the open line, for the drain bound
     int m_port = 1;
     int m_fd = -1;
 };

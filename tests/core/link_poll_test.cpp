@@ -37,6 +37,18 @@ TEST_F(LinkPoll, KeepAliveEveryTenthIdlePollAndNothingElse) {
     EXPECT_TRUE(isCommand(rig.poll().at(0), CmdKeepAlive));
 }
 
+// Each change is sent once only (PrevControl takes it at once), so a frame lost in the output
+// buffer would never reach the controller.
+TEST_F(LinkPoll, EveryChangedFrameLeavesThePort) {
+    for (std::uint8_t level = 10; level < 20; ++level) {
+        rig.controller.ControlBytes[ct::FanPower + 1] = level;
+        const auto sent = rig.poll();
+        ASSERT_EQ(sent.size(), 1u) << int(level);
+        EXPECT_EQ(sent[0][ct::FanPower + 1], level);
+    }
+    EXPECT_TRUE(rig.port.dropped.empty());
+}
+
 TEST_F(LinkPoll, FifthSilentPollLosesTheLink) {
     // A frame with a wrong header does not count as heard; a good one resets the count.
     for (int n = 0; n < 3; ++n)

@@ -144,6 +144,7 @@ struct LinkRig {
             } else {
                 nextScanMs = 0;
             }
+            port.transmit(); // 20 ms is time enough for the line to send what waits
         }
     }
 
@@ -163,6 +164,7 @@ struct LinkRig {
         if (frame) port.arrive(statusFrame());
         const std::size_t before = port.writes.size();
         engine.TimerCom_Timer();
+        port.transmit(); // the second until the next poll gives the line time to send
         std::vector<Bytes> out;
         for (std::size_t i = before; i < port.writes.size(); ++i)
             out.push_back(port.writes[i].bytes);

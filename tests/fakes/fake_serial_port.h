@@ -16,13 +16,16 @@ public:
     std::set<int> present;
     // Ports that exist but are held by someone else.
     std::set<int> busy;
-    // Every write, in order, with the port it went to.
+    // Every write that has left the port, in order, with the port it went to. A write first waits
+    // in the output buffer, like a UART's; it leaves when the line gets time to send it (the next
+    // port operation, a drain, a close, or transmit()), and "discard output" drops it.
     struct Write {
         int port;
         Bytes bytes;
     };
     std::vector<Write> writes;
-    // Called after each write, to script a device's answer (e.g. queue a reply).
+    std::vector<Write> dropped; // writes lost to "discard output"
+    // Called as each write leaves the port, to script a device's answer (e.g. queue a reply).
     std::function<void(FakeSerialPort&, int port, const Bytes&)> onWrite;
     // The next operation of this name throws SerialError: "bytesWaiting", "readAll", "write", "open".
     std::set<std::string> failNext;
@@ -48,15 +51,20 @@ public:
         ++opens;
         openedPorts.push_back(m_port);
     }
-    void close() override { m_open = false; }
+    void close() override {
+        transmit();
+        m_open = false;
+    }
     bool isOpen() const override { return m_open; }
     int bytesWaiting() override {
         requireOpen();
+        transmit();
         fail("bytesWaiting");
         return static_cast<int>(m_rx.size());
     }
     Bytes readAll() override {
         requireOpen();
+        transmit();
         fail("readAll");
         Bytes out;
         out.swap(m_rx);
@@ -65,15 +73,32 @@ public:
     void write(const Bytes& data) override {
         requireOpen();
         fail("write");
-        writes.push_back({m_port, data});
-        if (onWrite) onWrite(*this, m_port, data);
+        m_tx.push_back({m_port, data});
     }
     void discardInput() override {
         requireOpen();
+        transmit();
         ++discardInputs;
         m_rx.clear();
     }
-    void discardOutput() override { requireOpen(); }
+    void discardOutput() override {
+        requireOpen();
+        dropped.insert(dropped.end(), m_tx.begin(), m_tx.end());
+        m_tx.clear();
+    }
+    void drainOutput() override {
+        requireOpen();
+        transmit();
+    }
+    // The line sends what waits in the output buffer.
+    void transmit() {
+        std::vector<Write> leaving;
+        leaving.swap(m_tx);
+        for (const Write& w : leaving) {
+            writes.push_back(w);
+            if (onWrite) onWrite(*this, w.port, w.bytes);
+        }
+    }
 
     std::string lineSettings;
 
@@ -88,6 +113,7 @@ private:
     int m_port = 0;
     bool m_open = false;
     Bytes m_rx;
+    std::vector<Write> m_tx;
 };
 
 } // namespace vrx::test

@@ -115,6 +115,24 @@ TEST_F(TermiosSerialPortTest, DiscardInputEmptiesTheReceiveBuffer) {
     EXPECT_TRUE(port.readAll().empty());
 }
 
+// What the link does after each control frame: nothing written may be lost by settling the line.
+TEST_F(TermiosSerialPortTest, DrainingKeepsEveryWrittenFrame) {
+    TermiosSerialPort port(*m_map);
+    port.setPortNumber(5);
+    port.open();
+    Bytes all;
+    for (std::uint8_t n = 0; n < 10; ++n) {
+        const Bytes frame(40, n);
+        port.write(frame);
+        port.drainOutput();
+        port.discardInput();
+        all.insert(all.end(), frame.begin(), frame.end());
+    }
+    EXPECT_EQ(controllerReceives(all.size()), all);
+    port.close();
+    EXPECT_THROW(port.drainOutput(), SerialError);
+}
+
 TEST_F(TermiosSerialPortTest, SecondOpenerFindsThePortBusyUntilClosed) {
     TermiosSerialPort first(*m_map);
     first.setPortNumber(5);

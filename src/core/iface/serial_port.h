@@ -29,7 +29,11 @@ public:
     virtual Bytes readAll() = 0;
     virtual void write(const Bytes& data) = 0;
     virtual void discardInput() = 0;
+    // Throws away bytes still queued for sending; only for a port just opened, never after a write.
     virtual void discardOutput() = 0;
+    // Waits until what was written has left the port, for at most the time 40 bytes take on the
+    // line; bytes still queued then are kept and sent later, never dropped.
+    virtual void drainOutput() = 0;
 };
 
 } // namespace vrx

@@ -126,7 +126,9 @@ void LinkEngine::paceAndSend(ControlFrame& frame, bool changed) {
         s.BeeperOn = beeper == 1;
     }
 
-    m_port.discardOutput();
+    // Settle what was sent rather than discard it: a control frame dropped here is never sent
+    // again, because PrevControl already holds its values.
+    m_port.drainOutput();
     m_port.discardInput();
 
     // Filled from a frame of this link, so a new controller's firmware replaces the old one.
