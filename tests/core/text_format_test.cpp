@@ -12,12 +12,19 @@ TEST(Format, NumberPictures) {
         int decimals;
         const char* text;
     };
+    // Halves of the decimal value round away from zero, also where the double lies just below
+    // the half (23.85, 1.005, 2.675) or a product lands on it (150 counts x 0.159 LPM).
     const Case cases[] = {
-        {1.59, 1, "1.6"},   {0.125, 2, "0.12"}, {0.375, 2, "0.38"}, {2.0 / 3.7853, 2, "0.53"},
-        {0.5 / 3.7853, 2, "0.13"}, {0.25, 1, "0.2"}, {0.0, 1, "0.0"},  {-0.01, 1, "0.0"},
-        {0.53 * 3.7853, 1, "2.0"},
+        {1.59, 1, "1.6"},      {0.125, 2, "0.13"},        {0.375, 2, "0.38"},  {2.0 / 3.7853, 2, "0.53"},
+        {0.5 / 3.7853, 2, "0.13"}, {0.25, 1, "0.3"},      {0.0, 1, "0.0"},     {-0.01, 1, "0.0"},
+        {0.53 * 3.7853, 1, "2.0"}, {23.85, 1, "23.9"},    {150 * 0.159, 1, "23.9"}, {1.005, 2, "1.01"},
+        {2.675, 2, "2.68"},    {-0.05, 1, "-0.1"},        {9.95, 1, "10.0"},   {99.995, 2, "100.00"},
+        {1e-300, 2, "0.00"},   {12.0, 0, "12"},
     };
     for (const auto& c : cases) EXPECT_EQ(formatFixed(c.value, c.decimals), c.text) << c.value;
+    EXPECT_EQ(formatWhole(1499.5), "1,500");
+    EXPECT_EQ(formatWhole(-0.4), "0");
+    EXPECT_EQ(formatWhole(158.0), "158");
 
     EXPECT_EQ(formatThousands(0), "0");
     EXPECT_EQ(formatThousands(1500), "1,500");

@@ -63,7 +63,7 @@ bool segmentLeftOut(int group, double older, double newer) {
 }
 
 std::string wholeNumber(double value) {
-    return formatThousands(static_cast<std::int64_t>(roundHalfEven(value)));
+    return formatWhole(value);
 }
 
 } // namespace

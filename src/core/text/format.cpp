@@ -1,5 +1,7 @@
 #include "text/format.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -25,13 +27,60 @@ std::string formatThousands(std::int64_t value) {
     return negative ? "-" + out : out;
 }
 
+namespace {
+
+// The value as the shortest decimal text that reads back as the same double, so that 23.85 is
+// rounded as 23.85 and not as the binary 23.849999... it is stored as.
+std::string shortestFixed(double value) {
+    char buf[1100]; // room for the longest fixed text of a double
+    const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+    if (r.ec != std::errc()) return "0";
+    return std::string(buf, r.ptr);
+}
+
+// Adds one unit in the last place of a string of decimal digits.
+void incrementDigits(std::string& digits) {
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (*it != '9') {
+            ++*it;
+            return;
+        }
+        *it = '0';
+    }
+    digits.insert(digits.begin(), '1');
+}
+
+// Picture formats round the decimal value, halves away from zero.
+std::string roundDecimal(double value, int decimals) {
+    if (!std::isfinite(value)) value = 0.0;
+    std::string text = shortestFixed(value);
+    const bool negative = !text.empty() && text[0] == '-';
+    if (negative) text.erase(0, 1);
+    const std::size_t point = text.find('.');
+    std::string whole = text.substr(0, point);
+    std::string fraction = point == std::string::npos ? std::string() : text.substr(point + 1);
+    const std::size_t places = static_cast<std::size_t>(std::max(decimals, 0));
+    const bool roundUp = fraction.size() > places && fraction[places] >= '5';
+    fraction.resize(places, '0');
+    std::string digits = whole + fraction;
+    if (roundUp) incrementDigits(digits);
+    whole = digits.substr(0, digits.size() - places);
+    fraction = digits.substr(digits.size() - places);
+    const bool zero = digits.find_first_not_of('0') == std::string::npos;
+    std::string out = (negative && !zero) ? "-" : ""; // no "-0.0"
+    out += whole;
+    if (places > 0) out += "." + fraction;
+    return out;
+}
+
+} // namespace
+
 std::string formatFixed(double value, int decimals) {
-    const double scale = std::pow(10.0, decimals);
-    double scaled = roundHalfEven(value * scale);
-    if (scaled == 0.0) scaled = 0.0; // no "-0.0"
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, scaled / scale);
-    return buf;
+    return roundDecimal(value, decimals);
+}
+
+std::string formatWhole(double value) {
+    return formatThousands(std::stoll(roundDecimal(value, 0)));
 }
 
 namespace {

@@ -14,8 +14,11 @@ double roundHalfEven(double value);
 // "#,#0": 1500 -> "1,500", 0 -> "0", -1234 -> "-1,234".
 std::string formatThousands(std::int64_t value);
 
-// "0.0" / "0.00": fixed decimals, halves to even.
+// "0.0" / "0.00": fixed decimals of the decimal value, halves away from zero (23.85 -> "23.9").
 std::string formatFixed(double value, int decimals);
+
+// "#,#0" of a fraction: rounded like formatFixed, then grouped (1499.5 -> "1,500").
+std::string formatWhole(double value);
 
 // General date-time: "12/8/2026 9:30:05 PM" (no leading zeros on month, day, hour).
 std::string formatGeneralDateTime(const LocalDateTime& t);
