@@ -64,8 +64,11 @@ TEST(LiveGraph, NewSampleFromStatusAndShift) {
         int code;
         double value;
     };
-    const Case cases[] = {{2, 1, -31}, {3, 254, -31},   {4, 97, 35}, {5, 32, -30},    {6, 192, 130},
-                          {7, 0, -62}, {12, 100, 3000}, {17, 0, 0},  {18, 255, 7650}, {19, 50, 1500}};
+    // Temperatures: open, shorted, nothing received yet (0) and cleared after a link loss (-31)
+    // are all "no reading".
+    const Case cases[] = {{2, 1, -31},  {3, 254, -31},  {4, 97, 35},    {5, 32, -30},
+                          {6, 192, 130}, {7, 0, -31},   {8, -31, -31},  {12, 100, 3000},
+                          {17, 0, 0},   {18, 255, 7650}, {19, 50, 1500}};
     for (const auto& c : cases)
         r.st.StatusBytes[static_cast<std::size_t>(c.byteIndex)] = static_cast<Int16>(c.code);
     r.st.StatusText[20] = "";

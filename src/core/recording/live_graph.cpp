@@ -1,6 +1,7 @@
 #include "recording/live_graph.h"
 
 #include "measure/number_value.h"
+#include "measure/temperature.h"
 
 namespace vrx {
 
@@ -23,9 +24,10 @@ bool isGroup(int group) {
 }
 
 double temperatureSample(std::int16_t code) {
-    // 1 is an open sensor, 254 a shorted one: no reading, so no line.
-    if (code == 1 || code == 254) return kNoTemperature;
-    return code - 62.0;
+    // Open (1) or shorted (254) sensors, nothing received yet (0) and cleared readings (-31)
+    // are no reading, so no line: plotted they would start strokes from below the chart.
+    if (!isValidTempCode(code)) return kNoTemperature;
+    return code - static_cast<double>(kTempCodeOffset);
 }
 
 } // namespace
