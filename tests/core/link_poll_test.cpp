@@ -191,7 +191,7 @@ TEST(LinkVersionLabel, FilledFromTheFirstFrameOfEachLink) {
     rig.port.arrive(test::statusFrame({}, 12));
     rig.poll(false);
     rig.poll();
-    ASSERT_EQ(rig.host.versionLabels, (std::vector<std::string>{"vrx controller link v.2.1.30 f12."}));
+    ASSERT_EQ(rig.host.versionLabels, (std::vector<std::string>{"VRX cooling monitor v.2.1.30 f12."}));
 
     for (int n = 0; n < 5; ++n)
         rig.poll(false);
@@ -200,7 +200,7 @@ TEST(LinkVersionLabel, FilledFromTheFirstFrameOfEachLink) {
     rig.linkUp(3);
     rig.port.arrive(test::statusFrame({}, 13));
     rig.poll(false);
-    EXPECT_EQ(rig.host.versionLabels.back(), "vrx controller link v.2.1.30 f13.");
+    EXPECT_EQ(rig.host.versionLabels.back(), "VRX cooling monitor v.2.1.30 f13.");
 }
 
 } // namespace

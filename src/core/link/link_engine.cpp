@@ -1,5 +1,7 @@
 #include "link/link_engine.h"
 
+#include "diag/messages.h"
+
 #include <exception>
 
 #include "link/link_error.h"
@@ -145,7 +147,8 @@ std::string LinkEngine::pollErrorName(const LocalDateTime& time, int comPort) {
 }
 
 std::string LinkEngine::versionLabelText() const {
-    return std::string(kVersionLabelLead) + " v." + VRX_VERSION_TEXT + " f" +
+    // The leading text is the catalogue's, so the label and the message can never differ.
+    return MessageText(100) + " v." + VRX_VERSION_TEXT + " f" +
            std::to_string(m_controller.StatusBytes[st::Firmware]) + ".";
 }
 

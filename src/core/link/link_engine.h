@@ -19,7 +19,6 @@
 namespace vrx {
 
 // Leading text of the main window's version label.
-inline constexpr const char* kVersionLabelLead = "vrx controller link";
 inline constexpr const char* kLinkBalloonTitle = "ZADa2.1";
 inline constexpr int kScanBudget = 30;     // the 30th scan tick gives up
 inline constexpr int kMissedPollLimit = 5; // silent polls before the link counts as lost
