@@ -10,9 +10,10 @@ namespace vrx::gui {
 
 namespace {
 constexpr int kLeft = 74, kTop = 24, kRight = 24, kBottom = 46; // margins around the plot, pixels
-constexpr int kTitleStrip = 20;                                // the rotated power title
+constexpr int kTitleStrip = 20;                                 // the rotated power title
 constexpr int kHandleWidth = 12, kHandleDepth = 16;
-const std::array<QColor, 3> kPointColours = {QColor(0x2E, 0x6F, 0xD8), QColor(0x2A, 0x9A, 0x4C), QColor(0xD0, 0x45, 0x3B)};
+const std::array<QColor, 3> kPointColours = {QColor(0x2E, 0x6F, 0xD8), QColor(0x2A, 0x9A, 0x4C),
+                                             QColor(0xD0, 0x45, 0x3B)};
 const QColor kCurveColour(0x1F, 0x2A, 0x44);
 const QColor kGridColour(0xE2, 0xE2, 0xDA);
 
@@ -22,11 +23,14 @@ std::size_t at(int k) {
 
 // Centres of three labels in ascending order, pushed apart so that none overlaps its neighbour and
 // kept within lo..hi; `sizes` are their extents along the axis.
-std::array<double, 3> spread(std::array<double, 3> c, const std::array<double, 3>& sizes, double lo, double hi) {
+std::array<double, 3> spread(std::array<double, 3> c, const std::array<double, 3>& sizes, double lo,
+                             double hi) {
     constexpr double gap = 4;
-    for (std::size_t k = 1; k < 3; ++k) c[k] = std::max(c[k], c[k - 1] + (sizes[k - 1] + sizes[k]) / 2 + gap);
+    for (std::size_t k = 1; k < 3; ++k)
+        c[k] = std::max(c[k], c[k - 1] + (sizes[k - 1] + sizes[k]) / 2 + gap);
     c[2] = std::min(c[2], hi - sizes[2] / 2);
-    for (std::size_t k = 2; k-- > 0;) c[k] = std::min(c[k], c[k + 1] - (sizes[k] + sizes[k + 1]) / 2 - gap);
+    for (std::size_t k = 2; k-- > 0;)
+        c[k] = std::min(c[k], c[k + 1] - (sizes[k] + sizes[k + 1]) / 2 - gap);
     c[0] = std::max(c[0], lo + sizes[0] / 2);
     return c;
 }
@@ -65,7 +69,8 @@ AutoCurvePlot::Grab AutoCurvePlot::handleAt(const QPoint& p) const {
         for (int k = 0; k < 3; ++k) {
             const QPoint c = power ? powerHandleCentre(k) : temperatureHandleCentre(k);
             const QSize box = power ? QSize(kHandleDepth, kHandleWidth) : QSize(kHandleWidth, kHandleDepth);
-            const QRect hit(c.x() - box.width() / 2 - 2, c.y() - box.height() / 2 - 2, box.width() + 4, box.height() + 4);
+            const QRect hit(c.x() - box.width() / 2 - 2, c.y() - box.height() / 2 - 2, box.width() + 4,
+                            box.height() + 4);
             if (!hit.contains(p)) continue;
             const int along = power ? p.y() - c.y() : p.x() - c.x();
             if (best.active && std::abs(along) >= bestDistance) continue;
@@ -120,7 +125,8 @@ void AutoCurvePlot::drawGridAndCurve(QPainter& painter) const {
         painter.drawLine(toPixel(0, y), toPixel(kPlotWidth, y));
     }
     painter.setPen(QPen(kCurveColour, 2.5, Qt::SolidLine, Qt::RoundCap));
-    for (const PlotSegment& s : m_editor.curveSegments()) painter.drawLine(toPixel(s.x1, s.y1), toPixel(s.x2, s.y2));
+    for (const PlotSegment& s : m_editor.curveSegments())
+        painter.drawLine(toPixel(s.x1, s.y1), toPixel(s.x2, s.y2));
     painter.setPen(QPen(QColor(0x70, 0x70, 0x70), 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(plot).adjusted(0.5, 0.5, -0.5, -0.5));
@@ -133,12 +139,18 @@ void AutoCurvePlot::drawHandles(QPainter& painter) const {
         const QPointF t = temperatureHandleCentre(k), p = powerHandleCentre(k);
         const double w = kHandleWidth / 2.0, d = kHandleDepth / 2.0;
         QPainterPath down; // points at the plot below
-        down.addPolygon(QPolygonF({{t.x() - w, t.y() - d}, {t.x() + w, t.y() - d}, {t.x() + w, t.y()},
-                                   {t.x(), t.y() + d}, {t.x() - w, t.y()}}));
+        down.addPolygon(QPolygonF({{t.x() - w, t.y() - d},
+                                   {t.x() + w, t.y() - d},
+                                   {t.x() + w, t.y()},
+                                   {t.x(), t.y() + d},
+                                   {t.x() - w, t.y()}}));
         down.closeSubpath();
         QPainterPath left; // points at the plot to its left
-        left.addPolygon(QPolygonF({{p.x() + d, p.y() - w}, {p.x() + d, p.y() + w}, {p.x(), p.y() + w},
-                                   {p.x() - d, p.y()}, {p.x(), p.y() - w}}));
+        left.addPolygon(QPolygonF({{p.x() + d, p.y() - w},
+                                   {p.x() + d, p.y() + w},
+                                   {p.x(), p.y() + w},
+                                   {p.x() - d, p.y()},
+                                   {p.x(), p.y() - w}}));
         left.closeSubpath();
         painter.drawPath(down);
         painter.drawPath(left);
@@ -160,14 +172,17 @@ void AutoCurvePlot::drawLabels(QPainter& painter) const {
         ys[at(2 - k)] = toPixel(0, powerY(m_editor.power(k))).y(); // top to bottom: P2, P1, P0
         heights[at(k)] = h;
     }
-    xs = spread(xs, widths, kTitleStrip + fm.horizontalAdvance(QString::fromStdString(m_editor.temperatureAxisUnit())) + 6,
-                width());
+    xs =
+        spread(xs, widths,
+               kTitleStrip + fm.horizontalAdvance(QString::fromStdString(m_editor.temperatureAxisUnit())) + 6,
+               width());
     ys = spread(ys, heights, kTop, plot.bottom() + 2); // clear of the unit text under it
     const int labelRow = plot.bottom() + 4;
     for (int k = 0; k < 3; ++k) {
         painter.setPen(kPointColours[at(k)].darker(130));
         const auto x = static_cast<int>(xs[at(k)] - widths[at(k)] / 2);
-        painter.drawText(QRect(x, labelRow, static_cast<int>(widths[at(k)]) + 1, h), Qt::AlignCenter, temps[at(k)]);
+        painter.drawText(QRect(x, labelRow, static_cast<int>(widths[at(k)]) + 1, h), Qt::AlignCenter,
+                         temps[at(k)]);
         const auto y = static_cast<int>(ys[at(2 - k)] - h / 2.0);
         painter.drawText(QRect(kTitleStrip, y, kLeft - kTitleStrip - 6, h), Qt::AlignRight | Qt::AlignVCenter,
                          powers[at(k)]);

@@ -20,7 +20,9 @@ class FrmAuto : public QDialog {
 public:
     FrmAuto(QWidget* parent, AutoEditor& editor, bool alwaysOnTop);
 
-    QRadioButton* channelButton(int channel) const { return m_channels.at(static_cast<std::size_t>(channel)); }
+    QRadioButton* channelButton(int channel) const {
+        return m_channels.at(static_cast<std::size_t>(channel));
+    }
     QCheckBox* hysteresisBox() const { return m_noHysteresis; }
     AutoCurvePlot* plot() const { return m_plot; }
     // 0 " Save", 1 " Close".

@@ -17,7 +17,8 @@ Settings defaults() {
 
 StatusArray readings(int code = 92) {
     StatusArray st{};
-    for (std::size_t c = 0; c < 10; ++c) st[st::Temp + c] = static_cast<std::int16_t>(code);
+    for (std::size_t c = 0; c < 10; ++c)
+        st[st::Temp + c] = static_cast<std::int16_t>(code);
     return st;
 }
 
@@ -69,7 +70,8 @@ TEST(AutoEditor, PointLabelsInTheDisplayUnits) {
         setAutoCurve(s, c.kind, 1, AutoCurve{0, {0, 33, 100}, {5, 60, 95}, false});
         const AutoEditor e = loaded(c.kind, 1, s);
         for (int k = 0; k < 3; ++k) {
-            EXPECT_EQ(e.temperatureLabel(k), c.temps[static_cast<std::size_t>(k)]) << "unit " << c.tempUnit << " k " << k;
+            EXPECT_EQ(e.temperatureLabel(k), c.temps[static_cast<std::size_t>(k)])
+                << "unit " << c.tempUnit << " k " << k;
             EXPECT_EQ(e.powerLabel(k), c.powers[static_cast<std::size_t>(k)]) << "k " << k;
         }
     }
@@ -90,12 +92,15 @@ TEST(AutoEditor, ChannelsWithoutSensorAreDisabledAndASmallBoardHidesSixToTen) {
         Settings s = defaults();
         s.sys.BoardType = static_cast<Int16>(c.boardType);
         StatusArray st = readings();
-        for (const auto& [channel, code] : c.codes) st[st::Temp + static_cast<std::size_t>(channel)] = static_cast<std::int16_t>(code);
+        for (const auto& [channel, code] : c.codes)
+            st[st::Temp + static_cast<std::size_t>(channel)] = static_cast<std::int16_t>(code);
         AutoEditor e(OutputKind::Fan, 2);
         e.Form_Load(s, st);
         for (int ch = 0; ch < 10; ++ch) {
-            EXPECT_EQ(e.channelEnabled(ch), c.enabled[static_cast<std::size_t>(ch)]) << "board " << c.boardType << " ch " << ch;
-            EXPECT_EQ(e.channelVisible(ch), c.visible[static_cast<std::size_t>(ch)]) << "board " << c.boardType << " ch " << ch;
+            EXPECT_EQ(e.channelEnabled(ch), c.enabled[static_cast<std::size_t>(ch)])
+                << "board " << c.boardType << " ch " << ch;
+            EXPECT_EQ(e.channelVisible(ch), c.visible[static_cast<std::size_t>(ch)])
+                << "board " << c.boardType << " ch " << ch;
         }
     }
 }
@@ -124,7 +129,8 @@ struct Drag {
 };
 
 void apply(AutoEditor& e, const std::vector<Drag>& drags) {
-    for (const auto& d : drags) d.power ? e.dragPower(d.k, d.position) : e.dragTemperature(d.k, d.position);
+    for (const auto& d : drags)
+        d.power ? e.dragPower(d.k, d.position) : e.dragTemperature(d.k, d.position);
 }
 
 // Default curve: 15/55/85 C (handles 675/2475/3825), 30/50/90 % (handles 1750/1250/250).
@@ -143,7 +149,11 @@ TEST(AutoEditor, DraggedHandlesStopShortOfNeighboursAndRound) {
         {"T0 onto T1", {{false, 0, 2475}}, {54, 55, 85}, {30, 50, 90}, 2410},
         {"free move rounds to the nearest degree", {{false, 2, 3000}}, {15, 55, 67}, {30, 50, 90}, 3000},
         // T1's handle stays at 800 (not 18 C = 810), so T0 stops at 735 = 16.3 C.
-        {"neighbour's handle position, not its value", {{false, 1, 800}, {false, 0, 1000}}, {16, 18, 85}, {30, 50, 90}, 735},
+        {"neighbour's handle position, not its value",
+         {{false, 1, 800}, {false, 0, 1000}},
+         {16, 18, 85},
+         {30, 50, 90},
+         735},
         {"P1 down onto P0", {{true, 1, 2500}}, {15, 55, 85}, {30, 31, 90}, 1720},
         {"P1 up onto P2", {{true, 1, 0}}, {15, 55, 85}, {30, 89, 90}, 280},
         {"P0 below 0 %", {{true, 0, 2600}}, {15, 55, 85}, {0, 50, 90}, 2500},
@@ -167,9 +177,10 @@ TEST(AutoEditor, DraggedHandlesStopShortOfNeighboursAndRound) {
 TEST(AutoEditor, CurveSegmentsFollowThePoints) {
     AutoEditor e = loaded(OutputKind::Fan, 1);
     e.dragTemperature(2, 4050); // 90 C
-    const std::array<PlotSegment, 6> expected = {PlotSegment{0, 1750, 2475, 1750}, PlotSegment{675, 1250, 2475, 1250},
-                                                 PlotSegment{675, 1750, 675, 1250}, PlotSegment{2475, 1750, 2475, 1250},
-                                                 PlotSegment{2475, 1250, 4050, 250}, PlotSegment{4050, 250, 4500, 250}};
+    const std::array<PlotSegment, 6> expected = {
+        PlotSegment{0, 1750, 2475, 1750},   PlotSegment{675, 1250, 2475, 1250},
+        PlotSegment{675, 1750, 675, 1250},  PlotSegment{2475, 1750, 2475, 1250},
+        PlotSegment{2475, 1250, 4050, 250}, PlotSegment{4050, 250, 4500, 250}};
     EXPECT_EQ(e.curveSegments(), expected);
 }
 
@@ -200,14 +211,17 @@ TEST(AutoEditor, SaveSetsAutoForOneUnitOrTheWholeGroup) {
         EXPECT_EQ(groupFlag(s, c.kind), c.group) << c.unit;
         for (int entry = 0; entry < entryCount(c.kind); ++entry) {
             const bool hit = std::find(c.edited.begin(), c.edited.end(), entry) != c.edited.end();
-            EXPECT_EQ(autoCurve(s, c.kind, entry), hit ? edited : autoCurve(before, c.kind, entry)) << c.unit << " " << entry;
-            EXPECT_EQ(levelSetting(s, c.kind, entry), hit ? 0 : levelSetting(before, c.kind, entry)) << c.unit << " " << entry;
+            EXPECT_EQ(autoCurve(s, c.kind, entry), hit ? edited : autoCurve(before, c.kind, entry))
+                << c.unit << " " << entry;
+            EXPECT_EQ(levelSetting(s, c.kind, entry), hit ? 0 : levelSetting(before, c.kind, entry))
+                << c.unit << " " << entry;
         }
         s.fan.FanGroup = before.fan.FanGroup; // apart from what was checked, nothing else changed
         s.pump.PumpGroup = before.pump.PumpGroup;
         s.fan.FanLevel = before.fan.FanLevel;
         s.pump.PumpLevel = before.pump.PumpLevel;
-        for (int entry = 0; entry < entryCount(c.kind); ++entry) setAutoCurve(s, c.kind, entry, autoCurve(before, c.kind, entry));
+        for (int entry = 0; entry < entryCount(c.kind); ++entry)
+            setAutoCurve(s, c.kind, entry, autoCurve(before, c.kind, entry));
         EXPECT_EQ(s, before) << c.unit;
     }
 }

@@ -65,11 +65,36 @@ TEST(FrmAdjust, SaveHandsTheValuesBackAnythingElseDiscards) {
         int level1, level10; // the editor's values afterwards
     };
     const Case cases[] = {
-        {"Save", [](FrmAdjust& d) { d.slider(1)->setValue(25); d.button(1)->click(); }, QDialog::Accepted, 25, 99},
-        {"Esc", [](FrmAdjust& d) { d.slider(1)->setValue(25); QTest::keyClick(&d, Qt::Key_Escape); }, QDialog::Rejected, 44, 99},
-        {"Default then Close", [](FrmAdjust& d) { d.button(2)->click(); d.button(0)->click(); }, QDialog::Rejected, 44, 99},
-        {"Default then Save", [](FrmAdjust& d) { d.button(2)->click(); d.button(1)->click(); }, QDialog::Accepted, 10, 100},
-        {"close box", [](FrmAdjust& d) { d.slider(10)->setValue(3); d.close(); }, QDialog::Rejected, 44, 99},
+        {"Save",
+         [](FrmAdjust& d) {
+             d.slider(1)->setValue(25);
+             d.button(1)->click();
+         },
+         QDialog::Accepted, 25, 99},
+        {"Esc",
+         [](FrmAdjust& d) {
+             d.slider(1)->setValue(25);
+             QTest::keyClick(&d, Qt::Key_Escape);
+         },
+         QDialog::Rejected, 44, 99},
+        {"Default then Close",
+         [](FrmAdjust& d) {
+             d.button(2)->click();
+             d.button(0)->click();
+         },
+         QDialog::Rejected, 44, 99},
+        {"Default then Save",
+         [](FrmAdjust& d) {
+             d.button(2)->click();
+             d.button(1)->click();
+         },
+         QDialog::Accepted, 10, 100},
+        {"close box",
+         [](FrmAdjust& d) {
+             d.slider(10)->setValue(3);
+             d.close();
+         },
+         QDialog::Rejected, 44, 99},
     };
     for (const auto& c : cases) {
         Settings s = defaults();
@@ -94,7 +119,7 @@ TEST(FrmAdjust, EnterWalksTheSlidersAndArrowsWalkTheButtons) {
         QWidget* to;
     };
     const Step steps[] = {
-        {d.slider(1), Qt::Key_Return, d.slider(2)}, {d.slider(9), Qt::Key_Enter, d.slider(10)},
+        {d.slider(1), Qt::Key_Return, d.slider(2)},  {d.slider(9), Qt::Key_Enter, d.slider(10)},
         {d.slider(10), Qt::Key_Return, d.button(1)}, {d.button(1), Qt::Key_Left, d.button(2)},
         {d.button(2), Qt::Key_Left, d.button(2)},    {d.button(2), Qt::Key_Right, d.button(1)},
         {d.button(1), Qt::Key_Right, d.button(0)},   {d.button(0), Qt::Key_Right, d.button(0)},

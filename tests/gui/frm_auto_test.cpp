@@ -23,7 +23,8 @@ Settings defaults(int boardType = 2) {
 
 AutoEditor loaded(OutputKind kind, int unit, const Settings& s = defaults(), int noSensorChannel = -1) {
     StatusArray st{};
-    for (std::size_t c = 0; c < 10; ++c) st[st::Temp + c] = 92;
+    for (std::size_t c = 0; c < 10; ++c)
+        st[st::Temp + c] = 92;
     if (noSensorChannel >= 0) st[st::Temp + static_cast<std::size_t>(noSensorChannel)] = 254;
     AutoEditor e(kind, unit);
     e.Form_Load(s, st);

@@ -9,13 +9,15 @@ template <class S> auto curveFields(S& s, OutputKind kind, int entry) {
     using Ref = decltype(&s.fan.FanAutoSensor.at(e));
     if (kind == OutputKind::Fan) {
         auto& f = s.fan;
-        return std::array<Ref, 8>{&f.FanAutoSensor.at(e),    &f.FanAutoTempLow.at(e),   &f.FanAutoTempMid.at(e),
-                                  &f.FanAutoTempHigh.at(e),  &f.FanAutoLevelLow.at(e),  &f.FanAutoLevelMid.at(e),
+        return std::array<Ref, 8>{&f.FanAutoSensor.at(e),    &f.FanAutoTempLow.at(e),
+                                  &f.FanAutoTempMid.at(e),   &f.FanAutoTempHigh.at(e),
+                                  &f.FanAutoLevelLow.at(e),  &f.FanAutoLevelMid.at(e),
                                   &f.FanAutoLevelHigh.at(e), &f.FanNoHysteresis.at(e)};
     }
     auto& p = s.pump;
-    return std::array<Ref, 8>{&p.PumpAutoSensor.at(e),    &p.PumpAutoTempLow.at(e),  &p.PumpAutoTempMid.at(e),
-                              &p.PumpAutoTempHigh.at(e),  &p.PumpAutoLevelLow.at(e), &p.PumpAutoLevelMid.at(e),
+    return std::array<Ref, 8>{&p.PumpAutoSensor.at(e),    &p.PumpAutoTempLow.at(e),
+                              &p.PumpAutoTempMid.at(e),   &p.PumpAutoTempHigh.at(e),
+                              &p.PumpAutoLevelLow.at(e),  &p.PumpAutoLevelMid.at(e),
                               &p.PumpAutoLevelHigh.at(e), &p.PumpNoHysteresis.at(e)};
 }
 } // namespace
@@ -32,9 +34,11 @@ AutoCurve autoCurve(const Settings& s, OutputKind kind, int entry) {
 
 void setAutoCurve(Settings& s, OutputKind kind, int entry, const AutoCurve& curve) {
     const auto f = curveFields(s, kind, entry);
-    const std::array<int, 8> values = {curve.sensor,   curve.temp[0],  curve.temp[1],  curve.temp[2],
-                                       curve.power[0], curve.power[1], curve.power[2], curve.noHysteresis ? 1 : 0};
-    for (std::size_t i = 0; i < values.size(); ++i) *f[i] = static_cast<Int16>(values[i]);
+    const std::array<int, 8> values = {
+        curve.sensor,   curve.temp[0],  curve.temp[1],  curve.temp[2],
+        curve.power[0], curve.power[1], curve.power[2], curve.noHysteresis ? 1 : 0};
+    for (std::size_t i = 0; i < values.size(); ++i)
+        *f[i] = static_cast<Int16>(values[i]);
 }
 
 } // namespace vrx

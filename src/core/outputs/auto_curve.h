@@ -8,9 +8,9 @@
 namespace vrx {
 
 struct AutoCurve {
-    int sensor = 0;                // driving temperature channel 0..9
-    std::array<int, 3> temp{};     // T0 < T1 < T2, whole degrees C
-    std::array<int, 3> power{};    // P0 < P1 < P2, percent
+    int sensor = 0;             // driving temperature channel 0..9
+    std::array<int, 3> temp{};  // T0 < T1 < T2, whole degrees C
+    std::array<int, 3> power{}; // P0 < P1 < P2, percent
     bool noHysteresis = false;
     bool operator==(const AutoCurve&) const = default;
 };

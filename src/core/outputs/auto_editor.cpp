@@ -102,13 +102,15 @@ void AutoEditor::dragPower(int k, int position) {
     checkPoint(k);
     const int at = keepClear(m_powerPos, k, position, kPowerHandleGap, kPlotHeight, false);
     m_powerPos[idx(k)] = at;
-    m_curve.power[idx(k)] = static_cast<int>(roundHalfEven(100.0 - static_cast<double>(at) / kUnitsPerPercent));
+    m_curve.power[idx(k)] =
+        static_cast<int>(roundHalfEven(100.0 - static_cast<double>(at) / kUnitsPerPercent));
 }
 
 std::array<PlotSegment, 6> AutoEditor::curveSegments() const {
-    const int x0 = temperatureX(temperature(0)), x1 = temperatureX(temperature(1)), x2 = temperatureX(temperature(2));
+    const int x0 = temperatureX(temperature(0)), x1 = temperatureX(temperature(1)),
+              x2 = temperatureX(temperature(2));
     const int y0 = powerY(power(0)), y1 = powerY(power(1)), y2 = powerY(power(2));
-    return {PlotSegment{0, y0, x1, y0}, PlotSegment{x0, y1, x1, y1}, PlotSegment{x0, y0, x0, y1},
+    return {PlotSegment{0, y0, x1, y0},  PlotSegment{x0, y1, x1, y1}, PlotSegment{x0, y0, x0, y1},
             PlotSegment{x1, y0, x1, y1}, PlotSegment{x1, y1, x2, y2}, PlotSegment{x2, y2, kPlotWidth, y2}};
 }
 

@@ -82,7 +82,11 @@ private:
 };
 
 // Plot position of a temperature (C) and of a power (%).
-inline constexpr int temperatureX(int celsius) { return kUnitsPerDegree * celsius; }
-inline constexpr int powerY(int percent) { return kUnitsPerPercent * (100 - percent); }
+inline constexpr int temperatureX(int celsius) {
+    return kUnitsPerDegree * celsius;
+}
+inline constexpr int powerY(int percent) {
+    return kUnitsPerPercent * (100 - percent);
+}
 
 } // namespace vrx

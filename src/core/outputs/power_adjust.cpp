@@ -27,7 +27,8 @@ PowerAdjust::PowerAdjust(OutputKind kind, int unit) : m_kind(kind), m_unit(unit)
 }
 
 void PowerAdjust::Form_Load(const Settings& s) {
-    for (int n = 1; n <= kLevels; ++n) setValue(n, levelTable(s, m_kind, m_unit, n));
+    for (int n = 1; n <= kLevels; ++n)
+        setValue(n, levelTable(s, m_kind, m_unit, n));
 }
 
 std::string PowerAdjust::caption() const {
@@ -63,7 +64,8 @@ std::string PowerAdjust::valueText(int v) const {
 }
 
 void PowerAdjust::mDefault() {
-    for (int n = 1; n <= kLevels; ++n) setValue(n, defaultLevelValue(m_kind, n));
+    for (int n = 1; n <= kLevels; ++n)
+        setValue(n, defaultLevelValue(m_kind, n));
 }
 
 void PowerAdjust::save(Settings& s, OutputBytes& out) const {
@@ -75,11 +77,13 @@ void PowerAdjust::mSaveLevelData(Settings& s) const {
     // A single unit keeps the group column; the group edit gives every unit the same powers.
     const Range r = reach(m_kind, m_unit, 0);
     for (int entry = r.first; entry <= r.last; ++entry)
-        for (int n = 1; n <= kLevels; ++n) levelTable(s, m_kind, entry, n) = static_cast<Int16>(value(n));
+        for (int n = 1; n <= kLevels; ++n)
+            levelTable(s, m_kind, entry, n) = static_cast<Int16>(value(n));
 }
 
 void PowerAdjust::mBuffSet(const Settings& s, OutputBytes& out) const {
-    const std::string procedure = m_kind == OutputKind::Fan ? "FrmAdjust.mFanBuffSet" : "FrmAdjust.mPumpBuffSet";
+    const std::string procedure =
+        m_kind == OutputKind::Fan ? "FrmAdjust.mFanBuffSet" : "FrmAdjust.mPumpBuffSet";
     // All outputs of the kind, whatever the board type: a board that lacks them ignores the bytes.
     const Range r = reach(m_kind, m_unit, 1);
     for (int output = r.first; output <= r.last; ++output) {
