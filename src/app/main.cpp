@@ -16,6 +16,7 @@
 #include "link/link_engine.h"
 #include "link/port_map.h"
 #include "link/shared_report.h"
+#include "posix_file_access.h"
 #include "posix_shared_memory.h"
 #include "termios_serial_port.h"
 #include "vrxsim/simulator_runner.h"
@@ -91,6 +92,9 @@ int main(int argc, char** argv) {
     Options options;
     int exitCode = 0;
     if (!parseOptions(argc, argv, options, exitCode)) return exitCode;
+
+    static vrx::PosixFileAccess files; // before the first file of the program is touched
+    vrx::installFileAccess(&files);
 
     const char* home = std::getenv("HOME");
     const vrx::AppPaths paths = vrx::makeAppPaths(vrx::resolveAppDir(options.appDir, executableDir(), home ? home : ""));

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace vrx {
 namespace {
@@ -78,16 +79,26 @@ TEST_F(ErrorLogTest, HeaderIsWrittenEvenWhenLoggingIsOff) {
 
 TEST(ErrorLog, UnwritableLogShowsDebugLogWarningAndDropsTheLine) {
     test::TempDir dir;
-    test::FakeClock clock;
-    test::FakeDialogs dialogs;
-    Int16 on = kTrue;
-    ErrorLog log(dir.file("missing-folder/debug.log"), on, clock, dialogs);
-    log.LogError("FrmMain.mStartWork", "53", "File not found");
-    ASSERT_EQ(dialogs.standard.size(), 1u);
-    EXPECT_EQ(dialogs.standard[0].title, "Debug Log");
-    EXPECT_EQ(dialogs.standard[0].icon, BoxIcon::Warning);
-    EXPECT_FALSE(dialogs.standard[0].text.empty());
+    ASSERT_EQ(::mkfifo(dir.file("debug.log").c_str(), 0644), 0);
+    const struct {
+        const char* what;
+        std::string path;
+    } cases[] = {{"missing folder", dir.file("missing-folder/debug.log")},
+                 {"a FIFO, which would block the write", dir.file("debug.log")}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::FakeClock clock;
+        test::FakeDialogs dialogs;
+        Int16 on = kTrue;
+        ErrorLog log(c.path, on, clock, dialogs);
+        log.LogError("FrmMain.mStartWork", "53", "File not found");
+        ASSERT_EQ(dialogs.standard.size(), 1u);
+        EXPECT_EQ(dialogs.standard[0].title, "Debug Log");
+        EXPECT_EQ(dialogs.standard[0].icon, BoxIcon::Warning);
+        EXPECT_FALSE(dialogs.standard[0].text.empty());
+    }
     EXPECT_FALSE(std::filesystem::exists(dir.file("missing-folder/debug.log")));
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.file("debug.log")));
 }
 
 TEST(MessageBoxLayout, ButtonsPerMode) {

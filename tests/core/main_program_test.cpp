@@ -11,6 +11,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 
 namespace vrx {
 namespace {
@@ -116,6 +117,20 @@ TEST_F(MainProgramTest, DamagedFileIsLoggedAndResetByTheVersionRule) {
     EXPECT_NE(test::readFile(paths.errorLogPath()).find(", ModSub.gLoadBIN, 62:"), std::string::npos);
     EXPECT_EQ(storedSettings(), defaults());
     EXPECT_TRUE(dialogs.standard.empty()); // a load failure shows nothing
+    EXPECT_TRUE(view.visible);
+}
+
+// Left by another tool or a mistake: start-up must neither wait on it nor replace it.
+TEST_F(MainProgramTest, FifoAsSystemFileIsLoggedAndRunsOnDefaults) {
+    ASSERT_EQ(::mkfifo(paths.SysFilePath.c_str(), 0644), 0);
+    auto p = start();
+    EXPECT_NE(test::readFile(paths.errorLogPath()).find(", ModSub.gLoadBIN, 22:Not a regular file\r\n"),
+              std::string::npos);
+    EXPECT_EQ(p->settings(), defaults());
+    ASSERT_EQ(dialogs.standard.size(), 1u); // the failed save of the defaults
+    EXPECT_EQ(dialogs.standard[0].title, "Error");
+    EXPECT_EQ(dialogs.standard[0].text, "Not a regular file");
+    EXPECT_TRUE(std::filesystem::is_fifo(paths.SysFilePath));
     EXPECT_TRUE(view.visible);
 }
 

@@ -10,6 +10,7 @@
 #include <iterator>
 #include <numeric>
 #include <random>
+#include <sys/stat.h>
 
 namespace vrx {
 namespace {
@@ -354,6 +355,52 @@ TEST_F(SystemFileDisk, SaveWithoutWriteAccessFailsAndKeepsTheOldFile) {
         for (const fs::path& name : entries())
             EXPECT_NE(name.extension(), ".tmp") << name;
     }
+}
+
+// A FIFO would block the load until someone writes to it, a device would be replaced by the save.
+TEST_F(SystemFileDisk, AnythingButARegularFileIsNeitherLoadedNorReplaced) {
+    const fs::path fifo = m_dir / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    const struct {
+        const char* what;
+        fs::path linkTo; // empty: the FIFO itself is named vrxsys.bin
+        fs::file_type type;
+    } cases[] = {{"a FIFO", {}, fs::file_type::fifo},
+                 {"a link to a FIFO", fifo, fs::file_type::fifo},
+                 {"a link to a device", "/dev/null", fs::file_type::character}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove(m_file);
+        if (c.linkTo.empty()) fs::rename(fifo, m_file);
+        else fs::create_symlink(c.linkTo, m_file);
+        const fs::path target = c.linkTo.empty() ? m_file : c.linkTo;
+
+        Settings s = distinct();
+        const LoadOutcome loaded = gLoadBIN(m_file.string(), s);
+        EXPECT_EQ(loaded.description, "Not a regular file");
+        EXPECT_EQ(s, distinct());
+
+        const SaveOutcome saved = SaveSystemFile(m_file.string(), defaults());
+        EXPECT_EQ(saved.description, "Not a regular file");
+        EXPECT_EQ(fs::status(target).type(), c.type);
+        EXPECT_EQ(fs::is_symlink(m_file), !c.linkTo.empty());
+        for (const fs::path& name : entries())
+            EXPECT_NE(name.extension(), ".tmp") << name;
+        if (c.linkTo.empty()) fs::rename(m_file, fifo);
+    }
+}
+
+// The temp is written whole and renamed into place: a link under its name must not lead the data
+// into the file it points at.
+TEST_F(SystemFileDisk, LinkUnderTheTempNameIsNotWrittenThrough) {
+    const fs::path other = m_dir / "other.txt";
+    writeAll(other, Bytes{5});
+    writeAll(m_file, Bytes{7});
+    fs::create_symlink(other, m_dir / "vrxsys.bin.tmp");
+    EXPECT_FALSE(SaveSystemFile(m_file.string(), defaults()).ok());
+    EXPECT_EQ(readAll(other), Bytes{5});
+    EXPECT_EQ(readAll(m_file), Bytes{7});
+    EXPECT_TRUE(fs::is_symlink(m_dir / "vrxsys.bin.tmp")); // not ours to remove either
 }
 
 TEST_F(SystemFileDisk, FileCheckFindsFilesOnly) {

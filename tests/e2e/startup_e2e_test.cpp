@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 #include <vector>
 
 namespace vrx {
@@ -45,6 +46,22 @@ TEST(StartupE2E, FirstRunWritesDefaultsSecondInstanceEndsAtOnceSigtermSaves) {
     ASSERT_EQ(first.waitExit(10s), 0);
     EXPECT_EQ(bytesOf(sys), serializeSettings(defaults));
     for (const auto& e : fs::directory_iterator(dir.path())) EXPECT_NE(e.path().extension(), ".tmp") << e.path();
+}
+
+// A FIFO blocks whoever opens it until someone opens the other end; vrx must not wait for that.
+TEST(StartupE2E, FifoAsSystemFileIsAFailedLoadNotAHang) {
+    test::TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.file("vrxsys.bin").c_str(), 0644), 0);
+    test::Process vrx(VRX_BIN, {"--app-dir", dir.path().string()});
+    ASSERT_TRUE(vrx.started());
+    EXPECT_TRUE(test::waitFor(
+        [&] {
+            return test::readFile(dir.file("debug.log")).find(", ModSub.gLoadBIN, 22:Not a regular file\r\n") !=
+                   std::string::npos;
+        },
+        20s));
+    EXPECT_TRUE(fs::is_fifo(dir.file("vrxsys.bin"))); // the failed save replaced nothing
+    EXPECT_FALSE(vrx.waitExit(100ms).has_value());
 }
 
 TEST(StartupE2E, RejectsUnknownOptions) {

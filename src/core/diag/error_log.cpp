@@ -1,23 +1,15 @@
 #include "diag/error_log.h"
 
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 
+#include "iface/file_access.h"
 #include "text/cp1252.h"
 #include "text/format.h"
 
 namespace vrx {
 
 std::string appendLine(const std::string& path, const std::string& line) {
-    std::ofstream out(path, std::ios::binary | std::ios::app);
-    if (!out) return std::strerror(errno);
-    const std::string bytes = utf8ToCp1252(line) + "\r\n";
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) return std::strerror(errno);
-    return {};
+    return fileAccess().append(path, utf8ToCp1252(line) + "\r\n").description;
 }
 
 ErrorLog::ErrorLog(std::string path, const Int16& debugLog, const Clock& clock, Dialogs& dialogs)

@@ -28,7 +28,8 @@ private:
     Dialogs& m_dialogs;
 };
 
-// Appends text + CR LF to a file (created if missing), in Windows-1252. Returns "" or the error.
+// Appends text + CR LF to a regular file (created if missing), in Windows-1252. Returns "" or the
+// error.
 std::string appendLine(const std::string& path, const std::string& line);
 
 } // namespace vrx

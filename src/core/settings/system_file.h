@@ -8,18 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "iface/file_access.h"
 #include "settings/settings_record.h"
 
 namespace vrx {
 
-// Result of reading or writing the file: number 0 means success. Otherwise number is 62 for a
-// file that ends before the last record does, or the OS error number, and description is the text
-// the caller logs or shows.
-struct FileOutcome {
-    int number = 0;
-    std::string description;
-    bool ok() const { return number == 0; }
-};
+// Result of reading or writing the file: number is 62 for a file that ends before the last record
+// does, else as for any file (iface/file_access.h).
 using LoadOutcome = FileOutcome;
 using SaveOutcome = FileOutcome;
 
@@ -38,13 +33,15 @@ std::vector<std::uint8_t> serializeRecord(const PumpTestData& r);
 // values and the rest keep what they held before; nothing is read past the end of bytes.
 LoadOutcome parseSettings(std::span<const std::uint8_t> bytes, Settings& s);
 
-// Reads the file at path into s (same partial-load rule). The caller logs a failure.
+// Reads the file at path into s (same partial-load rule). Anything but a regular file fails to
+// load. The caller logs a failure.
 LoadOutcome gLoadBIN(const std::string& path, Settings& s);
 
 // Replaces the file at path with the records of s: the data goes to a temporary file in the same
 // folder, is made durable, and is renamed over the old file, so a failure at any point leaves the
-// old file as it was. A new file gets mode 0644, an existing one keeps its mode. The caller shows a
-// failure to the user.
+// old file as it was. A new file gets mode 0644, an existing one keeps its mode. A link at path is
+// saved through to its target, which must be a regular file (never a device, FIFO or folder). The
+// caller shows a failure to the user.
 SaveOutcome SaveSystemFile(const std::string& path, const Settings& s);
 
 // Makes a written file (or, after the rename, its folder) durable on the storage device and

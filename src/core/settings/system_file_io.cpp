@@ -1,11 +1,7 @@
 // Reading and atomically replacing the system file on disk.
 #include "settings/system_file.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 namespace vrx {
@@ -18,12 +14,6 @@ constexpr std::size_t kMaxFileBytes = 8u << 20;
 FileSync& installedSync() {
     static FileSync sync;
     return sync;
-}
-
-// errno right after a failed stream operation; streams do not always leave one behind.
-SaveOutcome fromErrno(int err) {
-    if (err == 0) err = EIO;
-    return {err, std::strerror(err)};
 }
 
 SaveOutcome fromCode(const std::error_code& ec) {
@@ -41,7 +31,7 @@ fs::path resolveTarget(const fs::path& path) {
 }
 
 // Mode for the new file: that of the file being replaced, else rw-r--r--. A file that exists but
-// cannot be written to is not replaced behind the user's back.
+// cannot be written to is not replaced behind the user's back, nor is anything but a regular file.
 SaveOutcome checkTarget(const fs::path& target, fs::perms& mode) {
     std::error_code ec;
     const fs::file_status st = fs::status(target, ec);
@@ -51,26 +41,8 @@ SaveOutcome checkTarget(const fs::path& target, fs::perms& mode) {
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read;
         return {};
     }
-    if (fs::is_directory(st)) return fromErrno(EISDIR);
     mode = st.permissions();
-    errno = 0;
-    std::fstream probe(target, std::ios::in | std::ios::out | std::ios::binary); // opens, changes nothing
-    if (!probe.is_open()) return fromErrno(errno);
-    return {};
-}
-
-SaveOutcome writeFile(const fs::path& file, const std::vector<std::uint8_t>& bytes) {
-    errno = 0;
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (!out.is_open()) return fromErrno(errno);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    const int writeErr = errno;
-    const bool writeFailed = !out;
-    out.close();
-    if (writeFailed) return fromErrno(writeErr);
-    if (out.fail()) return fromErrno(errno); // close flushes the last buffer; a full disk shows here
-    return {};
+    return fileAccess().checkWritable(target.string());
 }
 
 SaveOutcome replaceWith(const fs::path& temp, const fs::path& target, fs::perms mode) {
@@ -85,6 +57,12 @@ SaveOutcome replaceWith(const fs::path& temp, const fs::path& target, fs::perms 
     return {};
 }
 
+// Whatever else sits under the temp's name (a link, a FIFO) was never ours to remove.
+void removeTemp(const fs::path& temp) {
+    std::error_code ec;
+    if (fs::is_regular_file(fs::symlink_status(temp, ec))) fs::remove(temp, ec);
+}
+
 } // namespace
 
 void installFileSync(FileSync sync) {
@@ -92,18 +70,10 @@ void installFileSync(FileSync sync) {
 }
 
 LoadOutcome gLoadBIN(const std::string& path, Settings& s) {
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in.is_open()) return fromErrno(errno);
-    std::error_code ec;
-    if (fs::is_directory(path, ec)) return fromErrno(EISDIR);
     // Only a prefix can ever be parsed, so a huge file pointed at by mistake is not read whole.
-    const std::uintmax_t size = fs::file_size(path, ec);
-    std::vector<std::uint8_t> bytes(ec ? kMaxFileBytes : std::min<std::uintmax_t>(size, kMaxFileBytes));
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) return fromErrno(errno);
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return parseSettings(bytes, s);
+    std::string bytes;
+    if (LoadOutcome o = fileAccess().read(path, kMaxFileBytes, bytes); !o.ok()) return o;
+    return parseSettings({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, s);
 }
 
 SaveOutcome SaveSystemFile(const std::string& path, const Settings& s) {
@@ -114,11 +84,12 @@ SaveOutcome SaveSystemFile(const std::string& path, const Settings& s) {
     // A fixed name beside the target: a temp left by a crash is simply reused by the next save.
     fs::path temp = target;
     temp += ".tmp";
-    SaveOutcome o = writeFile(temp, serializeSettings(s));
+    const std::vector<std::uint8_t> image = serializeSettings(s);
+    const std::string_view bytes(reinterpret_cast<const char*>(image.data()), image.size());
+    SaveOutcome o = fileAccess().write(temp.string(), bytes);
     if (o.ok()) o = replaceWith(temp, target, mode);
     if (!o.ok()) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
+        removeTemp(temp);
         return o;
     }
     // The rename is done; syncing the folder only makes it survive a power cut sooner.
