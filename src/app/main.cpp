@@ -21,6 +21,7 @@
 #include "termios_serial_port.h"
 #include "vrxsim/simulator_runner.h"
 #include "file_sync.h"
+#include "folder_failure.h"
 #include "frm_main.h"
 #include "qt_dialogs.h"
 #include "qt_tray.h"
@@ -97,9 +98,14 @@ int main(int argc, char** argv) {
     vrx::installFileAccess(&files);
 
     const char* home = std::getenv("HOME");
-    const vrx::AppPaths paths = vrx::makeAppPaths(vrx::resolveAppDir(options.appDir, executableDir(), home ? home : ""));
+    std::string folderError;
+    const vrx::AppPaths paths =
+        vrx::makeAppPaths(vrx::resolveAppDir(options.appDir, executableDir(), home ? home : "", &folderError));
     vrx::SingleInstance instance(paths.lockFilePath());
-    if (!instance.acquired()) return 0; // another vrx runs on this folder
+    if (instance.heldElsewhere()) return 0; // another vrx runs on this folder
+    if (folderError.empty()) folderError = instance.error();
+    if (folderError.empty()) folderError = vrx::checkDataFolder(paths.AppDir);
+    if (!folderError.empty()) return vrx::app::reportUnusableDataFolder(argc, argv, paths.AppDir, folderError);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("vrx");

@@ -11,11 +11,16 @@ public:
     ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
-    // False when another process holds the lock.
     bool acquired() const { return m_fd >= 0; }
+    // Another process holds the lock: the one way of not acquiring it that is no error.
+    bool heldElsewhere() const { return m_heldElsewhere; }
+    // Why the lock could not be taken otherwise; "" when acquired or held elsewhere.
+    const std::string& error() const { return m_error; }
 
 private:
     int m_fd = -1;
+    bool m_heldElsewhere = false;
+    std::string m_error;
 };
 
 } // namespace vrx

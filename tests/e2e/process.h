@@ -11,6 +11,7 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 extern char** environ;
@@ -19,8 +20,10 @@ namespace vrx::test {
 
 class Process {
 public:
-    // stdout goes to outputFile when given (so a test can read what the program printed).
-    Process(const std::string& program, const std::vector<std::string>& args, const std::string& outputFile = {}) {
+    // stdout goes to outputFile and stderr to errorFile when given (so a test can read what the
+    // program printed).
+    Process(const std::string& program, const std::vector<std::string>& args, const std::string& outputFile = {},
+            const std::string& errorFile = {}) {
         std::vector<std::string> all{program};
         all.insert(all.end(), args.begin(), args.end());
         std::vector<char*> argv;
@@ -28,9 +31,9 @@ public:
         argv.push_back(nullptr);
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
-        if (!outputFile.empty())
-            posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                             0644);
+        for (const auto& [fd, file] : {std::pair{STDOUT_FILENO, &outputFile}, std::pair{STDERR_FILENO, &errorFile}})
+            if (!file->empty())
+                posix_spawn_file_actions_addopen(&actions, fd, file->c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (posix_spawn(&m_pid, program.c_str(), &actions, nullptr, argv.data(), environ) != 0) m_pid = -1;
         posix_spawn_file_actions_destroy(&actions);
     }

@@ -34,8 +34,10 @@ TEST(StartupE2E, FirstRunWritesDefaultsSecondInstanceEndsAtOnceSigtermSaves) {
     const auto before = fs::last_write_time(sys);
     std::vector<std::string> entriesBefore;
     for (const auto& e : fs::directory_iterator(dir.path())) entriesBefore.push_back(e.path().filename().string());
-    test::Process second(VRX_BIN, {"--app-dir", dir.path().string()});
+    test::TempDir out;
+    test::Process second(VRX_BIN, {"--app-dir", dir.path().string()}, {}, out.file("stderr"));
     EXPECT_EQ(second.waitExit(3s), 0);
+    EXPECT_EQ(test::readFile(out.file("stderr")), ""); // another vrx on the folder is no error
     std::vector<std::string> entriesAfter;
     for (const auto& e : fs::directory_iterator(dir.path())) entriesAfter.push_back(e.path().filename().string());
     EXPECT_EQ(entriesAfter, entriesBefore);

@@ -14,8 +14,13 @@ struct AppPaths {
 };
 
 // The data folder: the one given on the command line, else the program's folder when it is
-// writable, else <home>/.local/share/vrx/. The folder is created if missing.
-std::string resolveAppDir(const std::string& overrideDir, const std::string& exeDir, const std::string& homeDir);
+// writable, else <home>/.local/share/vrx/. The folder is created if missing; when that fails,
+// *error (if given) receives the reason.
+std::string resolveAppDir(const std::string& overrideDir, const std::string& exeDir,
+                          const std::string& homeDir, std::string* error = nullptr);
+
+// "" when dir is a folder this process can create files in, else the reason it is not.
+std::string checkDataFolder(const std::string& dir);
 
 AppPaths makeAppPaths(const std::string& appDir);
 
