@@ -36,7 +36,7 @@ TEST(InitControlFrame, GroupAndIndividualOutputs) {
         std::array<int, 2> pumps;
     };
     const Case cases[] = {
-        {"group fans in a non-level mode", 1, 1, {2, 12, 12, 12, 12, 12, 12}, {12, 0, 0}, {0, 0, 0, 0, 0, 0}, {31, 31}},
+        {"a setting never stored counts as Level 10", 1, 1, {2, 12, 12, 12, 12, 12, 12}, {-7, 0, 0}, {100, 100, 100, 100, 100, 100}, {31, 31}},
         {"group at level 5", 1, 1, {7, 3, 3, 3, 3, 3, 3}, {7, 12, 12}, {50, 50, 50, 50, 50, 50}, {16, 16}},
         {"individual fans, disable and auto", 0, 0, {12, 3, 14, 0, 12, 4, 8}, {0, 12, 0}, {10, 0, 0, 100, 20, 60}, {31, 0}},
         {"group pump in auto leaves pumps alone", 1, 1, {12, 0, 0, 0, 0, 0, 0}, {0, 12, 12}, {100, 100, 100, 100, 100, 100}, {0, 0}},

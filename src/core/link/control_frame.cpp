@@ -1,13 +1,8 @@
 #include "link/control_frame.h"
 
-namespace vrx {
-namespace {
-bool isLevel(std::int16_t setting) { return setting >= 3 && setting <= 12; }
-} // namespace
+#include "outputs/levels.h"
 
-std::int16_t fanOutputForLevel(const Settings& s, std::size_t row, std::int16_t level) {
-    return isLevel(level) ? s.sys.FanLevelTable(row, static_cast<std::size_t>(level - 2)) : std::int16_t{0};
-}
+namespace vrx {
 
 void InitControlFrame(const Settings& s, ControllerState& state) {
     auto& b = state.ControlBytes;
@@ -19,20 +14,20 @@ void InitControlFrame(const Settings& s, ControllerState& state) {
     }
     b[ct::TempUnit] = s.temp.TempUnit;
 
+    // Values a damaged file may hold are kept in the bytes' ranges by manualOut.
     const bool fanGroup = s.fan.FanGroup == 1;
-    for (std::size_t n = 1; n <= 6; ++n) {
-        const std::size_t row = fanGroup ? 0 : n;
-        b[ct::FanPower + n - 1] = fanOutputForLevel(s, row, s.fan.FanLevel[row]);
+    for (int n = 1; n <= kFans; ++n) {
+        const int row = fanGroup ? 0 : n;
+        b[ct::FanPower + static_cast<std::size_t>(n - 1)] = manualOut(s, OutputKind::Fan, row, s.fan.FanLevel[static_cast<std::size_t>(row)]);
     }
 
     // Pumps not at a fixed level keep their byte until auto mode writes it.
     const bool pumpGroup = s.pump.PumpGroup == 1;
-    for (std::size_t n = 1; n <= 2; ++n) {
-        const std::size_t row = pumpGroup ? 0 : n;
-        const std::int16_t level = s.pump.PumpLevel[row];
-        if (isLevel(level))
-            b[ct::PumpPower + n - 1] =
-                static_cast<std::int16_t>(s.sys.PumpLevelTable(row, static_cast<std::size_t>(level - 2)) - 1);
+    for (int n = 1; n <= kPumps; ++n) {
+        const int row = pumpGroup ? 0 : n;
+        const int level = s.pump.PumpLevel[static_cast<std::size_t>(row)];
+        if (isFixedLevel(effectiveLevel(OutputKind::Pump, level)))
+            b[ct::PumpPower + static_cast<std::size_t>(n - 1)] = manualOut(s, OutputKind::Pump, row, level);
     }
 
     b[ct::FlowModel1] = s.pump.FlowMeterModel[0];

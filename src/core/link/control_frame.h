@@ -14,7 +14,4 @@ inline constexpr std::size_t Header = 0, One = 1, TempAlarm = 2, TempShutdown = 
 // Fills ControlBytes from the settings at start-up and sets LayoutBoardType.
 void InitControlFrame(const Settings& s, ControllerState& state);
 
-// Fan power for a level setting (3..12 -> table value, anything else 0).
-std::int16_t fanOutputForLevel(const Settings& s, std::size_t row, std::int16_t level);
-
 } // namespace vrx

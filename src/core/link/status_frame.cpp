@@ -12,7 +12,7 @@ bool hasStatusHeader(std::span<const std::uint8_t> frame) {
 }
 
 std::int16_t correctTempCode(int code, int offset) {
-    if (code == kTempNoSensorLow || code == kTempNoSensorHigh) return static_cast<std::int16_t>(code);
+    if (code == kSensorOpenCode || code == kSensorShortCode) return static_cast<std::int16_t>(code);
     const int corrected = code + offset;
     // The clamp keeps a corrected reading in range and away from the two no-sensor codes.
     if (corrected <= kTempCodeMin) return kTempCodeMin;

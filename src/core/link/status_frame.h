@@ -7,6 +7,8 @@
 
 #include "link/controller_state.h"
 
+#include "measure/temperature.h"
+
 namespace vrx {
 
 using ControlFrame = std::array<std::uint8_t, kControlFrameSize>;
@@ -28,8 +30,6 @@ inline constexpr std::size_t Header = 0, Zero = 1, Temp = 2, FanTach = 12, PumpT
                              BoardType = 22, Firmware = 23, Spare24 = 24, Checksum = 25;
 }
 
-// Temperature codes: whole degrees Celsius + 62; 1 and 254 mean no usable sensor.
-inline constexpr int kTempCodeMin = 32, kTempCodeMax = 192, kTempNoSensorLow = 1, kTempNoSensorHigh = 254;
 
 enum class FrameCheck { Accepted, TooShort, BadHeader, BadChecksum };
 
