@@ -3,6 +3,8 @@
 #include "link/status_frame.h"
 #include "link_test_fixture.h"
 
+#include <sys/stat.h>
+
 namespace vrx {
 namespace {
 
@@ -117,6 +119,9 @@ TEST(LinkLog, ReqLineAndAppending) {
     AppendLogLine(rig.dir.string() + "/", "second", "req");
     EXPECT_EQ(rig.readFile("req.log"), "first\r\nsecond\r\n");
     EXPECT_THROW(AppendLogLine(rig.dir.string() + "/missing/", "x", "req"), std::runtime_error);
+    // A FIFO under the log's name fails the write instead of blocking the probe for good.
+    ASSERT_EQ(::mkfifo((rig.dir / "fifo.log").c_str(), 0644), 0);
+    EXPECT_THROW(AppendLogLine(rig.dir.string() + "/", "x", "fifo"), std::runtime_error);
 }
 
 } // namespace

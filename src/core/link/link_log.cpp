@@ -1,21 +1,16 @@
 #include "link/link_log.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <stdexcept>
 
+#include "iface/file_access.h"
 #include "text/format.h"
 
 namespace vrx {
 
 void AppendLogLine(const std::string& appDir, const std::string& line, const std::string& name) {
     const std::string path = appDir + name + ".log";
-    std::ofstream out(path, std::ios::binary | std::ios::app);
-    if (!out) throw std::runtime_error(path + ": " + std::strerror(errno));
-    out << line << "\r\n";
-    out.flush();
-    if (!out) throw std::runtime_error(path + ": write failed");
+    if (const FileOutcome o = fileAccess().append(path, line + "\r\n"); !o.ok())
+        throw std::runtime_error(path + ": " + o.description);
 }
 
 std::string reqLogLine(const LocalDateTime& start, int port, std::span<const std::uint8_t> reply) {
