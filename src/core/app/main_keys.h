@@ -1,0 +1,52 @@
+#pragma once
+// The main window's shortcut keys and command buttons. The window maps its key events to these
+// codes and forwards them; what each key does is decided here.
+#include <functional>
+
+#include "outputs/output_levels.h"
+
+namespace vrx {
+
+enum class Key { Other, F1, F2, F3, F4, F5, F6, F7, F8, Left, Right, Up, Down, Enter, Letter };
+enum class KeyModifiers { None, Shift, Other };
+
+struct KeyPress {
+    Key key = Key::Other;
+    char letter = 0; // 'A'..'Z' when key is Letter
+    KeyModifiers modifiers = KeyModifiers::None;
+};
+
+// Command buttons along the window, by index.
+inline constexpr int kFanMenuButton = 3;
+inline constexpr int kPumpMenuButton = 4;
+inline constexpr int kCommandButtons = 7;
+
+// What the keys ask of the window.
+class CommandSurface {
+public:
+    virtual ~CommandSurface() = default;
+    // Pops up the fan or pump menu under its command button.
+    virtual void popupOutputMenu(OutputKind kind) = 0;
+    virtual void focusCommandButton(int index) = 0;
+    virtual void focusNameBox(int index) = 0;
+    // Whether the command button exists (buttons of windows not built yet are left out).
+    virtual bool hasCommandButton(int index) const = 0;
+};
+
+class MainKeys {
+public:
+    MainKeys(const Settings& settings, OutputLevels& levels, CommandSurface& surface)
+        : m_settings(settings), m_levels(levels), m_surface(surface) {}
+
+    // True when the key was a command (the window then swallows it).
+    bool Form_KeyDown(const KeyPress& press);
+    void xCtl_Button2_Click(int index);
+    bool xCtl_Button2_KeyDown(int index, Key key);
+
+private:
+    const Settings& m_settings;
+    OutputLevels& m_levels;
+    CommandSurface& m_surface;
+};
+
+} // namespace vrx
