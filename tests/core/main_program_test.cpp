@@ -1,4 +1,6 @@
 #include "app/main_program.h"
+#include "fakes/fake_outputs_host.h"
+#include "link/control_frame.h"
 #include "diag/messages.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_dialogs.h"
@@ -223,6 +225,20 @@ TEST_F(MainProgramTest, GraphAndGridFollowTheLinkedReadings) {
     p->chooseGraphTime(0);
     EXPECT_EQ(storedSettings().sys.CycleMode, 0);
     EXPECT_EQ(storedSettings().sys.CycleItem, 5);
+
+    // Auto mode runs after the display, and not while the pump test drives the outputs.
+    OutputBytes bytes(p->state(), {});
+    AutoMode autoMode(p->settings(), p->state(), bytes);
+    p->attachAutoMode(&autoMode);
+    p->settings().fan.FanGroup = 1;
+    p->settings().fan.FanLevel.fill(0);
+    p->state().StatusBytes[2] = 62 + 100;
+    p->PumpTestRunning = true;
+    p->TimerView_Timer();
+    EXPECT_EQ(p->state().ControlBytes[ct::FanPower], 100) << "the start-up level stays";
+    p->PumpTestRunning = false;
+    p->TimerView_Timer();
+    EXPECT_EQ(p->state().ControlBytes[ct::FanPower], 90);
 
     p->mDisplayOff();
     EXPECT_EQ(view.clears, 1);

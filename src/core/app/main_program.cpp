@@ -157,7 +157,13 @@ void MainProgram::redrawGraph() {
 
 void MainProgram::TimerView_Timer() {
     m_services.view.showStatus(gDisplayOn(m_settings, m_state, PumpTestRunning));
-    // The alarm check and auto mode follow here, except while the pump test runs.
+    // The pump test drives the outputs itself while it runs.
+    if (PumpTestRunning || !m_autoMode) return;
+    try {
+        m_autoMode->mChkAutoPw(false); // no alarm can be raised yet
+    } catch (const std::exception& e) {
+        logError("FrmMain.mChkAutoPw", e);
+    }
 }
 
 void MainProgram::TimerGraph_Timer() {

@@ -11,6 +11,7 @@
 #include "iface/dialogs.h"
 #include "iface/tray.h"
 #include "link/controller_state.h"
+#include "outputs/auto_mode.h"
 #include "recording/live_graph.h"
 #include "settings/settings_record.h"
 
@@ -74,6 +75,8 @@ public:
     // Graph menu and keys: a fixed group 1..4, or auto-cycle with time index 0..3. Saves.
     void chooseGraphGroup(int group);
     void chooseGraphTime(int timeIndex);
+    // Auto mode runs after each display refresh once attached.
+    void attachAutoMode(AutoMode* autoMode) { m_autoMode = autoMode; }
     // Clears the reading grid when the link is lost.
     void mDisplayOff();
     bool PumpTestRunning = false;
@@ -90,6 +93,7 @@ private:
     ControllerState m_state;
     LiveGraph m_graph;
     ErrorLog m_errorLog;
+    AutoMode* m_autoMode = nullptr;
     bool m_ended = false;
 };
 

@@ -1,0 +1,78 @@
+#include "app/main_keys.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/fake_outputs_host.h"
+
+namespace vrx {
+namespace {
+
+class FakeSurface : public CommandSurface {
+public:
+    std::vector<std::string> calls;
+    void popupOutputMenu(OutputKind kind) override { calls.push_back(kind == OutputKind::Fan ? "fan menu" : "pump menu"); }
+    void focusCommandButton(int index) override { calls.push_back("button " + std::to_string(index)); }
+    void focusNameBox(int index) override { calls.push_back("box " + std::to_string(index)); }
+    bool hasCommandButton(int index) const override { return index == 3 || index == 4; }
+};
+
+struct Rig {
+    Settings s;
+    ControllerState state;
+    test::FakeOutputsHost host;
+    OutputBytes bytes{state, {}};
+    OutputLevels levels{s, bytes, host};
+    FakeSurface surface;
+    MainKeys keys{s, levels, surface};
+    Rig() {
+        SetDefaults(s, "/vrx/");
+        s.sys.BoardType = 2;
+    }
+};
+
+TEST(MainKeys, FunctionKeysDriveTheGroupsAndCtrlLettersOpenTheMenus) {
+    Rig r;
+    const struct {
+        KeyPress press;
+        bool handled;
+        const char* balloon; // "" when none
+    } cases[] = {
+        {{Key::F1}, true, "i:All Fans Level 1 (10%)"},
+        {{Key::F2}, true, "i:All Fans Level 10 (100%)"},
+        {{Key::F3}, true, "i:All Pumps Level 1 (7.65)"},
+        {{Key::F4}, true, "i:All Pumps Level 10 (12.73)"},
+        {{Key::F7}, true, "i:Fan Auto Mode"},
+        {{Key::F8}, true, "i:Pump Auto Mode"},
+        {{Key::F1, 0, KeyModifiers::Shift}, false, ""},
+        {{Key::F1, 0, KeyModifiers::Other}, false, ""},
+        {{Key::Letter, 'F', KeyModifiers::None}, false, ""},
+        {{Key::Letter, 'Q', KeyModifiers::Other}, false, ""},
+    };
+    for (const auto& c : cases) {
+        r.host.balloons.clear();
+        EXPECT_EQ(r.keys.Form_KeyDown(c.press), c.handled) << c.balloon;
+        EXPECT_EQ(r.host.balloons, c.balloon[0] ? std::vector<std::string>{c.balloon} : std::vector<std::string>{});
+    }
+    EXPECT_TRUE(r.keys.Form_KeyDown({Key::Letter, 'F', KeyModifiers::Other}));
+    EXPECT_TRUE(r.keys.Form_KeyDown({Key::Letter, 'P', KeyModifiers::Other}));
+    EXPECT_EQ(r.surface.calls, (std::vector<std::string>{"fan menu", "pump menu"}));
+}
+
+TEST(MainKeys, CommandButtonsOpenMenusAndArrowsWalkThem) {
+    Rig r;
+    r.keys.xCtl_Button2_Click(3);
+    r.keys.xCtl_Button2_Click(4);
+    EXPECT_TRUE(r.keys.xCtl_Button2_KeyDown(3, Key::Down));
+    EXPECT_TRUE(r.keys.xCtl_Button2_KeyDown(3, Key::Right));
+    EXPECT_TRUE(r.keys.xCtl_Button2_KeyDown(4, Key::Left));
+    EXPECT_TRUE(r.keys.xCtl_Button2_KeyDown(4, Key::Right)); // past the last button: first name box
+    EXPECT_TRUE(r.keys.xCtl_Button2_KeyDown(3, Key::Left));  // before the first: last fan name box
+    r.s.sys.BoardType = 1;
+    EXPECT_TRUE(r.keys.xCtl_Button2_KeyDown(3, Key::Left));
+    EXPECT_FALSE(r.keys.xCtl_Button2_KeyDown(3, Key::Up));
+    EXPECT_EQ(r.surface.calls, (std::vector<std::string>{"fan menu", "pump menu", "fan menu", "button 4", "button 3",
+                                                         "box 0", "box 19", "box 16"}));
+}
+
+} // namespace
+} // namespace vrx
