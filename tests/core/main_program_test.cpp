@@ -193,6 +193,12 @@ TEST_F(MainProgramTest, FailedSaveShowsTheReasonAndKeepsMemory) {
     EXPECT_EQ(dialogs.standard[0].title, "Error");
     EXPECT_EQ(dialogs.standard[0].icon, BoxIcon::Critical);
     EXPECT_EQ(p->settings().temp.TempName[0], "Changed");
+
+    // Ending with the session: no box that nobody could answer, the failure is logged.
+    p->ExitProgram(true);
+    EXPECT_TRUE(p->ended());
+    EXPECT_EQ(dialogs.standard.size(), 1u);
+    EXPECT_NE(test::readFile(paths.errorLogPath()).find("FrmMain.ExitProgram"), std::string::npos);
 }
 
 } // namespace

@@ -214,14 +214,19 @@ bool MainProgram::ConfirmExit() {
     return true;
 }
 
-void MainProgram::ExitProgram() {
+void MainProgram::ExitProgram(bool sessionEnding) {
     if (m_ended) return;
     m_ended = true;
     if (m_hooks.stopRecording) m_hooks.stopRecording();
     m_settings.sys.Recording = 0;
     auto& beeper = m_state.ControlBytes[ct::Beeper];
     if (beeper == 1) beeper = 2;
-    saveSystemFile();
+    if (sessionEnding) {
+        const SaveOutcome outcome = SaveSystemFile(m_paths.SysFilePath, m_settings);
+        if (!outcome.ok()) m_errorLog.LogError("FrmMain.ExitProgram", std::to_string(outcome.number), outcome.description);
+    } else {
+        saveSystemFile();
+    }
     m_services.tray.remove();
     if (m_hooks.closePort) m_hooks.closePort();
     for (MainTimer t : {MainTimer::Scan, MainTimer::Com, MainTimer::View, MainTimer::ShutDown, MainTimer::Graph,

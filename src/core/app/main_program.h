@@ -58,8 +58,9 @@ public:
 
     // Asks the user; on Yes records the window position and ends the program.
     bool ConfirmExit();
-    // Ends without asking (also used when the desktop session ends).
-    void ExitProgram();
+    // Ends without asking. When the desktop session ends (SIGTERM) nobody can answer a box, so a
+    // failed save is logged instead of shown.
+    void ExitProgram(bool sessionEnding = false);
 
     bool ended() const { return m_ended; }
     const AppPaths& paths() const { return m_paths; }
