@@ -40,7 +40,7 @@ QPixmap drawBoardArt(const FormLayout& l) {
     bg.setColorAt(1, QColor(16, 19, 24));
     p.fillRect(pix.rect(), bg);
 
-    // Header band with the program's name.
+    // Header band with the program's name; the command buttons sit right of it.
     const MainLayoutRects r = computeMainLayout(l);
     const int headerPx = twipsToPixels(r.header.height(), tpp);
     QLinearGradient hb(0, 0, 0, headerPx);
@@ -55,13 +55,6 @@ QPixmap drawBoardArt(const FormLayout& l) {
     p.setFont(title);
     p.setPen(QColor(230, 238, 246));
     p.drawText(QRect(twipsToPixels(300, tpp), 0, pix.width(), headerPx), Qt::AlignVCenter, "VRX");
-    QFont sub = title;
-    sub.setPixelSize(twipsToPixels(180, tpp));
-    sub.setBold(false);
-    p.setFont(sub);
-    p.setPen(QColor(170, 195, 220));
-    p.drawText(QRect(twipsToPixels(1500, tpp), 0, pix.width(), headerPx), Qt::AlignVCenter,
-               l.fullBoardRows ? "liquid cooling  ·  full controller" : "liquid cooling  ·  small controller");
 
     const int captionPx = twipsToPixels(165, tpp);
     auto px = [tpp](const QRect& tw) { return QRectF(twipsRect(tw.x(), tw.y(), tw.width(), tw.height(), tpp)); };

@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
 #include <QScreen>
+#include <QWindow>
 
 #include "board_art.h"
 #include "twips.h"
@@ -103,6 +105,7 @@ void FrmMain::buildControls() {
     connect(m_exitButton, &QAbstractButton::clicked, this, [this] {
         if (onExitRequested) onExitRequested();
     });
+    buildCommandRow();
 }
 
 void FrmMain::setTimerHandler(MainTimer timer, std::function<void()> handler) {
@@ -194,6 +197,8 @@ void FrmMain::placeControls() {
     m_imgAct->setGeometry(px(r.activity));
     m_hideButton->setGeometry(px(r.hideButton));
     m_exitButton->setGeometry(px(r.exitButton));
+    for (std::size_t k = 0; k < m_commandButtons.size(); ++k)
+        if (m_commandButtons[k]) m_commandButtons[k]->setGeometry(px(r.commandButtons[k]));
 }
 
 void FrmMain::placeDeviceCell(const DeviceCell& cell, const QFont& font, const QFont& small) {
@@ -351,6 +356,11 @@ void FrmMain::popupGraphMenu(const QPoint& globalPos) {
 }
 
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        if (watched == static_cast<QObject*>(windowHandle())) return previewKey(key);
+        if (commandButtonKey(watched, key)) return true;
+    }
     if (event->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {

@@ -7,18 +7,22 @@
 #include <functional>
 #include <map>
 
+#include "app/main_keys.h"
 #include "app/main_view.h"
 #include "bar_gauge.h"
+#include "command_button.h"
 #include "graph_menu.h"
 #include "live_graph_widget.h"
 #include "main_layout.h"
+#include "output_menu.h"
 #include "window_button.h"
 
 namespace vrx::gui {
 
 // The borderless main window: reading grid on drawn art, link status and version, two window
-// buttons, the six timers. It shows what the core tells it and forwards the user's actions.
-class FrmMain : public QWidget, public MainView {
+// buttons, the command buttons with the fan and pump menus, the six timers. It shows what the core
+// tells it and forwards the user's actions and keys.
+class FrmMain : public QWidget, public MainView, public CommandSurface {
     Q_OBJECT
 public:
     explicit FrmMain(QWidget* parent = nullptr);
@@ -26,6 +30,21 @@ public:
     std::function<void()> onExitRequested; // exit button
     std::function<GraphMenuChecks()> graphMenuChecks; // check marks when the graph menu opens
     void setTimerHandler(MainTimer timer, std::function<void()> handler);
+
+    // Keys and commands, all decided by the core.
+    std::function<OutputMenu(OutputKind)> outputMenuModel; // asked each time a menu opens
+    std::function<void(OutputKind, int unit, int item)> onOutputItemChosen;
+    std::function<bool(const KeyPress&)> onKeyDown;       // true: the key was a command, swallow it
+    std::function<void(int)> onCommandButtonClicked;
+    std::function<bool(int index, Key)> onCommandButtonKey; // arrows on a command button
+    // Off while an alarm owns the outputs: both menu buttons and their menus.
+    void setOutputMenusEnabled(bool enabled);
+
+    // CommandSurface
+    void popupOutputMenu(OutputKind kind) override;
+    void focusCommandButton(int index) override;
+    void focusNameBox(int index) override;
+    bool hasCommandButton(int index) const override;
 
     // MainView
     ScreenInfo screen() const override;
@@ -71,11 +90,14 @@ public:
     QLabel* graphLabel(int index) const { return m_labGhp.at(static_cast<std::size_t>(index)); }
     LiveGraphWidget* graph() const { return m_graph; }
     GraphMenu* graphMenu() const { return m_graphMenu; }
+    CommandButton* commandButton(int index) const { return m_commandButtons.at(static_cast<std::size_t>(index)); }
+    OutputPopupMenu* outputMenu(OutputKind kind) const { return kind == OutputKind::Fan ? m_fanMenu : m_pumpMenu; }
     QWidget* legendMark(int channel) const { return m_marks.at(static_cast<std::size_t>(channel)); }
     // Opens the graph menu at a screen position, with its current check marks.
     void popupGraphMenu(const QPoint& globalPos);
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -83,6 +105,10 @@ protected:
 
 private:
     void buildControls();
+    void buildCommandRow();
+    CommandButton* menuButton(OutputKind kind) const;
+    bool previewKey(const QKeyEvent& event);
+    bool commandButtonKey(QObject* watched, const QKeyEvent& event);
     void placeControls();
     void placeDeviceCell(const DeviceCell& cell, const QFont& font, const QFont& small);
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -108,6 +134,10 @@ private:
     QLabel* m_imgAct = nullptr;
     WindowButton* m_hideButton = nullptr;
     WindowButton* m_exitButton = nullptr;
+    std::array<CommandButton*, kCommandButtons> m_commandButtons{}; // null where not built yet
+    OutputPopupMenu* m_fanMenu = nullptr;
+    OutputPopupMenu* m_pumpMenu = nullptr;
+    bool m_outputMenusEnabled = true;
     std::map<MainTimer, QTimer*> m_timers;
     bool m_dragging = false;
     QPoint m_dragOffset;

@@ -84,6 +84,9 @@ MainLayoutRects computeMainLayout(const FormLayout& l) {
     }
 
     r.version = t(300, l.versionLabelTop - 40, 6000, 250);
+    // Seven small command buttons right of the title; the row stays clear of the longest link
+    // status text, which grows leftwards from the activity mark.
+    for (int k = 0; k < 7; ++k) r.commandButtons[static_cast<std::size_t>(k)] = t(1350 + 440 * k, 330, 400, 300);
     r.linkStatus = t(4600, 300, 2900, 300);
     r.activity = t(7450, 330, 250, 250);
     if (l.largeFontButtons) {

@@ -29,6 +29,7 @@ struct MainLayoutRects {
     std::array<TempRowRects, 10> temps;
     std::vector<DeviceCell> devices;   // only the cells the arrangement shows
     QRect version, linkStatus, activity, hideButton, exitButton;
+    std::array<QRect, 7> commandButtons; // the row of command buttons in the header, by index
 };
 
 MainLayoutRects computeMainLayout(const FormLayout& layout);

@@ -1,0 +1,90 @@
+#include "command_button.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace vrx::gui {
+namespace {
+
+// Three swept blades round a hub, inside a square of side s centred on c.
+void drawFan(QPainter& p, QPointF c, qreal s) {
+    for (int k = 0; k < 3; ++k) {
+        p.save();
+        p.translate(c);
+        p.rotate(120.0 * k - 90);
+        p.translate(s * 0.21, 0);
+        p.rotate(28);
+        p.drawEllipse(QPointF(0, 0), s * 0.22, s * 0.13);
+        p.restore();
+    }
+    p.drawEllipse(c, s * 0.11, s * 0.11);
+}
+
+// A drop of coolant.
+void drawDrop(QPainter& p, QPointF c, qreal s) {
+    QPainterPath drop;
+    drop.moveTo(c.x(), c.y() - s * 0.48);
+    drop.cubicTo(c.x() + s * 0.10, c.y() - s * 0.20, c.x() + s * 0.34, c.y() + s * 0.02, c.x() + s * 0.30,
+                 c.y() + s * 0.22);
+    drop.arcTo(QRectF(c.x() - s * 0.30, c.y() - s * 0.08, s * 0.60, s * 0.56), 0, -180);
+    drop.cubicTo(c.x() - s * 0.34, c.y() + s * 0.02, c.x() - s * 0.10, c.y() - s * 0.20, c.x(),
+                 c.y() - s * 0.48);
+    p.drawPath(drop);
+}
+
+} // namespace
+
+CommandButton::CommandButton(Glyph glyph, bool opensMenu, QWidget* parent)
+    : QAbstractButton(parent), m_glyph(glyph), m_opensMenu(opensMenu) {
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void CommandButton::setMenuOpen(bool open) {
+    m_menuOpen = open;
+    update();
+}
+
+void CommandButton::enterEvent(QEnterEvent*) {
+    m_hover = true;
+    update();
+}
+
+void CommandButton::leaveEvent(QEvent*) {
+    m_hover = false;
+    update();
+}
+
+void CommandButton::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
+    const bool on = isEnabled();
+    const QColor base = on ? QColor(70, 120, 170) : QColor(80, 88, 98);
+    const bool lit = on && (m_hover || hasFocus());
+    p.setPen(
+        QPen(hasFocus() ? QColor(200, 225, 250) : base.lighter(lit ? 150 : 115), hasFocus() ? 1.6 : 1.2));
+    // Pressed or with its menu open it takes the menus' highlight, so the pair reads as one.
+    p.setBrush(on && (isDown() || m_menuOpen) ? QColor(48, 140, 210) : (lit ? base : base.darker(160)));
+    const qreal radius = r.height() * 0.3;
+    p.drawRoundedRect(r, radius, radius);
+
+    const QColor ink = on ? QColor(235, 240, 245) : QColor(140, 148, 158);
+    const qreal s = r.height() * 0.78;
+    const qreal arrowW = m_opensMenu ? r.height() * 0.36 : 0;
+    const QPointF glyphCentre(r.left() + (r.width() - arrowW) / 2 + (m_opensMenu ? 1 : 0), r.center().y());
+    p.setPen(Qt::NoPen);
+    p.setBrush(ink);
+    if (m_glyph == Glyph::Fans)
+        drawFan(p, glyphCentre, s);
+    else
+        drawDrop(p, glyphCentre, s);
+    if (m_opensMenu) {
+        const qreal ax = r.right() - arrowW * 0.5 - 2, ay = r.center().y() + 1, h = arrowW * 0.38;
+        const QPointF arrow[] = {
+            {ax - h * 1.3, ay - h * 0.6}, {ax + h * 1.3, ay - h * 0.6}, {ax, ay + h * 0.8}};
+        p.drawPolygon(arrow, 3);
+    }
+}
+
+} // namespace vrx::gui
