@@ -22,6 +22,8 @@
 #include "vrxsim/simulator_runner.h"
 #include "file_sync.h"
 #include "folder_failure.h"
+#include "link_trace.h"
+#include "outputs_wiring.h"
 #include "frm_main.h"
 #include "qt_dialogs.h"
 #include "qt_tray.h"
@@ -36,14 +38,16 @@ struct Options {
     std::string appDir;
     bool simulate = false;
     bool portsOnly = false;
+    bool traceLink = false;
 };
 
 void printUsage() {
-    std::puts("Usage: vrx [--app-dir DIR] [--simulate]\n"
+    std::puts("Usage: vrx [--app-dir DIR] [--simulate] [--ports-only] [--trace-link]\n"
               "  --app-dir DIR  keep settings and logs in DIR (default: the program's folder when\n"
               "                 writable, else ~/.local/share/vrx)\n"
               "  --simulate     run against the built-in simulated controller\n"
-              "  --ports-only   use only the port numbers bound in DIR/ports (never /dev/ttyS*, ...)");
+              "  --ports-only   use only the port numbers bound in DIR/ports (never /dev/ttyS*, ...)\n"
+              "  --trace-link   print every message sent to the controller on standard output");
 }
 
 // Returns false (after saying why) for a command line it cannot use.
@@ -58,6 +62,8 @@ bool parseOptions(int argc, char** argv, Options& o, int& exitCode) {
             o.simulate = true;
         } else if (a == "--ports-only") {
             o.portsOnly = true;
+        } else if (a == "--trace-link") {
+            o.traceLink = true;
         } else if (a == "--help" || a == "-h") {
             printUsage();
             exitCode = 0;
@@ -130,7 +136,7 @@ int main(int argc, char** argv) {
         QObject::connect(notifier, &QSocketNotifier::activated, &app, [&program] {
             char c;
             [[maybe_unused]] const auto n = ::read(g_signalPipe[0], &c, 1);
-            program.ExitProgram();
+            program.ExitProgram(true);
         });
         struct sigaction sa {};
         sa.sa_handler = onTerminate;
@@ -158,7 +164,9 @@ int main(int argc, char** argv) {
             }
         }
     }
-    vrx::TermiosSerialPort serial(portMap);
+    vrx::TermiosSerialPort termios(portMap);
+    vrx::TracingSerialPort tracing(termios, stdout);
+    vrx::SerialPort& serial = options.traceLink ? static_cast<vrx::SerialPort&>(tracing) : termios;
     vrx::PosixSharedMemory sharedMemory;
     vrx::SharedReport report(sharedMemory);
     vrx::BalloonTip balloons(tray);
@@ -183,7 +191,11 @@ int main(int argc, char** argv) {
         link.TimerScan_Timer();
         afterLinkCall();
     });
-    window.setTimerHandler(vrx::MainTimer::Com, [&] { link.TimerCom_Timer(); });
+    vrx::OutputsWiring outputs(program, balloons, window);
+    outputs.host().scheduleBalloonExpiry = linkHost.scheduleBalloonExpiry;
+    window.setTimerHandler(vrx::MainTimer::Com, [&] {
+        if (outputs.pollingAllowed()) link.TimerCom_Timer();
+    });
     window.setTimerHandler(vrx::MainTimer::View, [&] { program.TimerView_Timer(); });
     window.setTimerHandler(vrx::MainTimer::Graph, [&] { program.TimerGraph_Timer(); });
     window.graphMenuChecks = [&] { return vrx::LiveGraph::menuChecks(program.settings()); };

@@ -207,6 +207,23 @@ TEST_F(MainProgramTest, FailedSaveShowsTheReasonAndKeepsMemory) {
 namespace vrx {
 namespace {
 
+TEST_F(MainProgramTest, OutputsInAutoStartAtTheirCurvesTopNotOff) {
+    writeSettings([](Settings& s) {
+        s.fan.FanGroup = 1;
+        s.fan.FanLevel.fill(0);
+        s.pump.PumpGroup = 0;
+        s.pump.PumpLevel = {12, 0, 5};
+    });
+    MainProgram p(paths, ProgramServices{view, tray, dialogs, clock, autoStarter});
+    OutputBytes bytes(p.state(), {});
+    AutoMode autoMode(p.settings(), p.state(), bytes);
+    p.attachAutoMode(&autoMode);
+    p.Main();
+    for (std::size_t f = 0; f < 6; ++f) EXPECT_EQ(p.state().ControlBytes[ct::FanPower + f], 90);
+    EXPECT_EQ(p.state().ControlBytes[ct::PumpPower], 28);    // 90 % of the default curve
+    EXPECT_EQ(p.state().ControlBytes[ct::PumpPower + 1], 10); // Level 3: step 11
+}
+
 TEST_F(MainProgramTest, GraphAndGridFollowTheLinkedReadings) {
     auto p = start();
     EXPECT_EQ(view.graphAxis[0], "Temperature (C)");

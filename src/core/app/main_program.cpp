@@ -19,6 +19,9 @@ void MainProgram::logError(const std::string& name, const std::exception& e) {
 void MainProgram::Main() {
     loadOrCreateSystemFile();
     InitControlFrame(m_settings, m_state);
+    // Outputs in Auto would otherwise go out as 0 (fans off) in the first frames after linking;
+    // with no reading yet they start at their curve's top instead.
+    if (m_autoMode) m_autoMode->mChkAutoPw(false);
     Form_Initialize();
     Form_Load();
     if (m_ended) return;
