@@ -69,7 +69,8 @@ void OutputPopupMenu::fillSubmenu(int unit, const LevelSubmenu& model) {
         QAction* action = sub->addAction(QString::fromStdString(caption));
         action->setObjectName(sub->objectName());
         action->setProperty("index", i);
-        action->setCheckable(true);
+        // "Adjust" opens a dialog; it is a command, never a mode that could be checked.
+        action->setCheckable(i != kLevelAdjust);
         action->setChecked(i == model.checked);
         connect(action, &QAction::triggered, this, [this, unit, i] { emit itemChosen(m_kind, unit, i); });
     }
