@@ -12,16 +12,22 @@ int checkedItem(const Settings& s, OutputKind kind, int unit) {
 
 LevelSubmenu submenu(const Settings& s, OutputKind kind, int unit) {
     LevelSubmenu m;
-    m.captions[kLevelAuto] = "Auto";
-    m.captions[kLevelAdjust] = "Adjust";
-    for (int n = 1; n <= kLevels; ++n)
-        m.captions[static_cast<std::size_t>(n + 2)] = levelCaption(kind, n, levelTable(s, kind, unit, n));
-    if (kind == OutputKind::Fan) m.captions[kLevelDisable] = "Disable";
+    m.captions = mLevelCaption(s, kind, unit);
     m.checked = checkedItem(s, kind, unit);
     return m;
 }
 
 } // namespace
+
+std::array<std::string, kSubmenuItems> mLevelCaption(const Settings& s, OutputKind kind, int unit) {
+    std::array<std::string, kSubmenuItems> captions;
+    captions[kLevelAuto] = "Auto";
+    captions[kLevelAdjust] = "Adjust";
+    for (int n = 1; n <= kLevels; ++n)
+        captions[static_cast<std::size_t>(n + 2)] = levelCaption(kind, n, levelTable(s, kind, unit, n));
+    if (kind == OutputKind::Fan) captions[kLevelDisable] = "Disable";
+    return captions;
+}
 
 OutputMenu buildOutputMenu(const Settings& s, OutputKind kind) {
     OutputMenu menu;

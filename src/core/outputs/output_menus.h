@@ -29,6 +29,9 @@ struct OutputMenu {
 
 OutputMenu buildOutputMenu(const Settings& s, OutputKind kind);
 
+// The captions of unit u's submenu, the level items built from the unit's table column.
+std::array<std::string, kSubmenuItems> mLevelCaption(const Settings& s, OutputKind kind, int unit);
+
 // "Pump Characteristics": its window does not exist yet, so the item stays disabled.
 inline constexpr int kPumpCharacteristicsItem = 4;
 
