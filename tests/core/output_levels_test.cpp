@@ -5,6 +5,7 @@
 
 #include "fakes/fake_outputs_host.h"
 #include "link/control_frame.h"
+#include "safety/safety_state.h"
 
 namespace vrx {
 namespace {
@@ -139,11 +140,36 @@ TEST(LevelCommands, KeyboardGroupLevelsAndAuto) {
     EXPECT_EQ(r.host.balloons.back(), "i:Pump Auto Mode");
     EXPECT_EQ(r.host.saves, 4);
 
-    // Level 1 for the pumps is refused while the refusal hook has a reason.
-    r.levels.pumpLevelOneRefusal = [] { return std::string("Pump alarm state."); };
-    r.levels.mAllPumpsLevel(kLevelFirst);
-    EXPECT_EQ(r.host.balloons.back(), "w:Pump alarm state.");
-    EXPECT_EQ(r.s.pump.PumpLevel[0], kLevelAuto);
+}
+
+TEST(LevelCommands, AnAlarmHoldsOutputsUpAndSaysWhy) {
+    Rig r;
+    SafetyState safety;
+    r.bytes.setAlarmGuard([&] { return safety.anyAlarm(); });
+    r.levels.alarmReason = [&] { return safety.alarmReason(r.s.sys.BoardType); };
+    EXPECT_EQ(safety.alarmReason(2), "");
+    safety.AlarmState[kAlarmPump] = -1;
+    EXPECT_EQ(safety.alarmReason(2), "Pump alarm state.");
+    safety.AlarmState[kAlarmFlow + 1] = -1;
+    EXPECT_EQ(safety.alarmReason(2), "Flowmeter alarm state.");
+    safety.AlarmState[3] = -1;
+
+    r.levels.mAllFansLevel(kLevelFirst); // F1 would lower every fan
+    EXPECT_EQ(r.fanBytes(), (std::vector<int>{100, 100, 100, 100, 100, 100}));
+    EXPECT_EQ(r.host.balloons.back(), "w:Temperature alarm state.");
+    EXPECT_EQ(r.s.fan.FanLevel[0], kLevelFirst) << "the choice is kept for when the alarm clears";
+
+    r.levels.mAllPumpsLevel(kLevelFirst); // refused outright
+    EXPECT_EQ(r.s.pump.PumpLevel[0], kLevelLast);
+    EXPECT_EQ(r.pumpByte(1), 31);
+
+    const std::size_t balloons = r.host.balloons.size();
+    r.levels.mAllFansLevel(kLevelLast); // raising is never held back
+    EXPECT_EQ(r.host.balloons.size(), balloons + 1) << "only the level balloon";
+
+    safety.AlarmState.fill(0);
+    r.levels.mFanSelect(2, 3);
+    EXPECT_EQ(r.fanByte(2), 10);
 }
 
 TEST(LevelCommands, BadStoredPowersAreClampedAndLoggedOnce) {

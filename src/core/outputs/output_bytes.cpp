@@ -46,7 +46,16 @@ void OutputBytes::set(OutputKind kind, int output, int value, const std::string&
     if (value < 0 || value > top)
         logOnce(procedure, std::string("Invalid ") + kindName(kind) + " output " + std::to_string(value) +
                                ", limited to 0.." + std::to_string(top));
-    m_state.ControlBytes[outputByteIndex(kind, output)] = static_cast<std::int16_t>(std::clamp(value, 0, top));
+    write(kind, output, static_cast<std::int16_t>(std::clamp(value, 0, top)));
+}
+
+void OutputBytes::write(OutputKind kind, int output, std::int16_t value) {
+    std::int16_t& b = m_state.ControlBytes[outputByteIndex(kind, output)];
+    if (value < b && m_alarmUp && m_alarmUp()) {
+        m_refused = true;
+        return;
+    }
+    b = value;
 }
 
 void OutputBytes::setManual(const Settings& s, OutputKind kind, int output, int entry, int setting,
@@ -54,7 +63,7 @@ void OutputBytes::setManual(const Settings& s, OutputKind kind, int output, int 
     checkLevel(kind, setting, procedure);
     const int level = effectiveLevel(kind, setting);
     if (isFixedLevel(level)) checkTableValue(kind, levelTable(s, kind, entry, level - 2), procedure);
-    m_state.ControlBytes[outputByteIndex(kind, output)] = manualOut(s, kind, entry, setting);
+    write(kind, output, manualOut(s, kind, entry, setting));
 }
 
 std::int16_t OutputBytes::byte(OutputKind kind, int output) const {

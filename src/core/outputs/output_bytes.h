@@ -5,6 +5,7 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "link/controller_state.h"
 #include "outputs/levels.h"
@@ -28,12 +29,20 @@ public:
 
     std::int16_t byte(OutputKind kind, int output) const;
 
+    // While this says an alarm is up, a write that would lower an output is not made: the alarm
+    // response owns the outputs. Such a refusal is remembered until takeRefusal().
+    void setAlarmGuard(std::function<bool()> alarmUp) { m_alarmUp = std::move(alarmUp); }
+    bool takeRefusal() { return std::exchange(m_refused, false); }
+
 private:
     void logOnce(const std::string& procedure, const std::string& description);
+    void write(OutputKind kind, int output, std::int16_t value);
 
     ControllerState& m_state;
     Log m_log;
     std::set<std::string> m_logged;
+    std::function<bool()> m_alarmUp;
+    bool m_refused = false;
 };
 
 // Control frame index of output 1..6 (fans) or 1..2 (pumps).

@@ -17,6 +17,13 @@ bool isChoosable(OutputKind kind, int item) {
 
 void OutputLevels::save() {
     m_host.saveSystemFile();
+    reportRefusal();
+}
+
+void OutputLevels::reportRefusal() {
+    if (!m_bytes.takeRefusal()) return;
+    const std::string reason = alarmReason ? alarmReason() : std::string();
+    if (!reason.empty()) m_host.showBalloon(reason, BalloonIcon::Warning);
 }
 
 void OutputLevels::mFanSelect(int unit, int item) {
@@ -86,8 +93,8 @@ void OutputLevels::mAllFansLevel(int item) {
 }
 
 void OutputLevels::mAllPumpsLevel(int item) {
-    if (item == kLevelFirst && pumpLevelOneRefusal) {
-        if (const std::string refusal = pumpLevelOneRefusal(); !refusal.empty()) {
+    if (item == kLevelFirst && alarmReason) {
+        if (const std::string refusal = alarmReason(); !refusal.empty()) {
             m_host.showBalloon(refusal, BalloonIcon::Warning);
             return;
         }

@@ -24,9 +24,11 @@ public:
     // "FAN" puts every fan in Auto; anything else every pump.
     void mAllAuto(const std::string& kind);
 
-    // When set and returning a text, all pumps to Level 1 is refused with that text as a
-    // warning balloon (a pump must not be slowed while an alarm is up).
-    std::function<std::string()> pumpLevelOneRefusal;
+    // Why outputs may not be lowered now ("" when they may): while it has a reason, all pumps
+    // to Level 1 is refused, and any command whose lower power was held back says why.
+    std::function<std::string()> alarmReason;
+    // Shows the reason as a warning balloon when the last writes were held back by an alarm.
+    void reportRefusal();
 
 private:
     void select(OutputKind kind, int unit, int item, const std::string& procedure);

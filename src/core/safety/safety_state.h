@@ -3,6 +3,7 @@
 // commands and the link. Nothing here is saved.
 #include <algorithm>
 #include <array>
+#include <string>
 
 #include "settings/settings_record.h"
 
@@ -26,6 +27,21 @@ struct SafetyState {
 
     bool anyAlarm() const {
         return std::any_of(AlarmState.begin(), AlarmState.end(), [](Int16 f) { return f != 0; });
+    }
+
+    // Why an output may not be lowered now: the first kind of channel in alarm among those the
+    // controller type has, or "" when none is.
+    std::string alarmReason(int boardType) const {
+        const int board = boardType == 1 ? 1 : 2;
+        auto any = [this](int first, int count) {
+            for (int i = first; i < first + count; ++i)
+                if (AlarmState[static_cast<std::size_t>(i)] != 0) return true;
+            return false;
+        };
+        if (any(0, 5 * board)) return "Temperature alarm state.";
+        if (any(kAlarmFlow, board)) return "Flowmeter alarm state.";
+        if (any(kAlarmPump, board)) return "Pump alarm state.";
+        return anyAlarm() ? "Temperature alarm state." : "";
     }
 };
 
