@@ -53,6 +53,21 @@ TEST(MainKeys, FunctionKeysDriveTheGroupsAndCtrlLettersOpenTheMenus) {
         EXPECT_EQ(r.keys.Form_KeyDown(c.press), c.handled) << c.balloon;
         EXPECT_EQ(r.host.balloons, c.balloon[0] ? std::vector<std::string>{c.balloon} : std::vector<std::string>{});
     }
+    // Safety commands answer once their area is wired.
+    EXPECT_FALSE(r.keys.Form_KeyDown({Key::F5}));
+    EXPECT_FALSE(r.keys.Form_KeyDown({Key::Letter, 'A', KeyModifiers::Other}));
+    std::vector<std::string> safety;
+    r.keys.setAlarmMode = [&](bool silent) { safety.push_back(silent ? "silent" : "alarm"); };
+    r.keys.openAlarmSettings = [&] { safety.push_back("alarm settings"); };
+    r.keys.openShutdownSettings = [&] { safety.push_back("shutdown settings"); };
+    EXPECT_TRUE(r.keys.Form_KeyDown({Key::F5}));
+    EXPECT_TRUE(r.keys.Form_KeyDown({Key::F6}));
+    EXPECT_TRUE(r.keys.Form_KeyDown({Key::Letter, 'A', KeyModifiers::Other}));
+    EXPECT_TRUE(r.keys.Form_KeyDown({Key::Letter, 'D', KeyModifiers::Other}));
+    r.keys.xCtl_Button2_Click(1);
+    r.keys.xCtl_Button2_Click(2);
+    EXPECT_EQ(safety, (std::vector<std::string>{"silent", "alarm", "alarm settings", "shutdown settings",
+                                                "alarm settings", "shutdown settings"}));
     EXPECT_TRUE(r.keys.Form_KeyDown({Key::Letter, 'F', KeyModifiers::Other}));
     EXPECT_TRUE(r.keys.Form_KeyDown({Key::Letter, 'P', KeyModifiers::Other}));
     EXPECT_EQ(r.surface.calls, (std::vector<std::string>{"fan menu", "pump menu"}));

@@ -10,6 +10,11 @@ bool MainKeys::Form_KeyDown(const KeyPress& press) {
         case Key::F2: m_levels.mAllFansLevel(kLevelLast); return true;
         case Key::F3: m_levels.mAllPumpsLevel(kLevelFirst); return true;
         case Key::F4: m_levels.mAllPumpsLevel(kLevelLast); return true;
+        case Key::F5:
+        case Key::F6:
+            if (!setAlarmMode) return false;
+            setAlarmMode(press.key == Key::F5);
+            return true;
         case Key::F7: m_levels.mAllAuto("FAN"); return true;
         case Key::F8: m_levels.mAllAuto("PUMP"); return true;
         default: return false;
@@ -26,12 +31,22 @@ bool MainKeys::Form_KeyDown(const KeyPress& press) {
             m_surface.popupOutputMenu(OutputKind::Pump);
             return true;
         }
+        if (press.letter == 'A') return run(openAlarmSettings);
+        if (press.letter == 'D') return run(openShutdownSettings);
         return false;
     }
     return false;
 }
 
+bool MainKeys::run(const std::function<void()>& command) {
+    if (!command) return false;
+    command();
+    return true;
+}
+
 void MainKeys::xCtl_Button2_Click(int index) {
+    if (index == kAlarmButton) run(openAlarmSettings);
+    if (index == kShutdownButton) run(openShutdownSettings);
     if (index == kFanMenuButton) m_surface.popupOutputMenu(OutputKind::Fan);
     if (index == kPumpMenuButton) m_surface.popupOutputMenu(OutputKind::Pump);
 }

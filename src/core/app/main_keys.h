@@ -17,6 +17,8 @@ struct KeyPress {
 };
 
 // Command buttons along the window, by index.
+inline constexpr int kAlarmButton = 1;
+inline constexpr int kShutdownButton = 2;
 inline constexpr int kFanMenuButton = 3;
 inline constexpr int kPumpMenuButton = 4;
 inline constexpr int kCommandButtons = 7;
@@ -38,12 +40,19 @@ public:
     MainKeys(const Settings& settings, OutputLevels& levels, CommandSurface& surface)
         : m_settings(settings), m_levels(levels), m_surface(surface) {}
 
+    // Commands of other areas, set when those areas are wired.
+    std::function<void()> openAlarmSettings;    // Ctrl+A, button 1
+    std::function<void()> openShutdownSettings; // Ctrl+D, button 2
+    std::function<void(bool silent)> setAlarmMode; // F5 silent, F6 alarm mode
+
     // True when the key was a command (the window then swallows it).
     bool Form_KeyDown(const KeyPress& press);
     void xCtl_Button2_Click(int index);
     bool xCtl_Button2_KeyDown(int index, Key key);
 
 private:
+    static bool run(const std::function<void()>& command);
+
     const Settings& m_settings;
     OutputLevels& m_levels;
     CommandSurface& m_surface;
