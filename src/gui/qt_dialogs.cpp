@@ -1,6 +1,9 @@
 #include "qt_dialogs.h"
 
+#include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QStringList>
 
 #include "frm_msgbox.h"
 
@@ -8,20 +11,43 @@ namespace vrx::gui {
 namespace {
 QMessageBox::Icon toQt(BoxIcon icon) {
     switch (icon) {
-    case BoxIcon::Information: return QMessageBox::Information;
-    case BoxIcon::Warning: return QMessageBox::Warning;
-    case BoxIcon::Critical: return QMessageBox::Critical;
-    case BoxIcon::Question: return QMessageBox::Question;
-    case BoxIcon::None: break;
+    case BoxIcon::Information:
+        return QMessageBox::Information;
+    case BoxIcon::Warning:
+        return QMessageBox::Warning;
+    case BoxIcon::Critical:
+        return QMessageBox::Critical;
+    case BoxIcon::Question:
+        return QMessageBox::Question;
+    case BoxIcon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
+
+// "WAVE Files (*.wav)|*.wav|All Files(*.*)|*.*" -> "WAVE Files (*.wav);;All Files (*)": Qt reads
+// the patterns from the parentheses, and "*.*" would hide files without a dot here.
+QString toQtFilter(const std::string& filter) {
+    const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
+    QStringList out;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString name = parts[i];
+        const qsizetype open = name.indexOf(QLatin1Char('('));
+        if (open >= 0) name.truncate(open);
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        if (patterns == QLatin1String("*.*")) patterns = QStringLiteral("*");
+        out << name.trimmed() + QStringLiteral(" (") + patterns + QLatin1Char(')');
+    }
+    return out.join(QStringLiteral(";;"));
+}
 } // namespace
 
-BoxAnswer QtDialogs::standardBox(const std::string& title, const std::string& text, BoxIcon icon, BoxButtons buttons) {
+BoxAnswer QtDialogs::standardBox(const std::string& title, const std::string& text, BoxIcon icon,
+                                 BoxButtons buttons) {
     QWidget* parent = owner ? owner() : nullptr;
-    QMessageBox box(toQt(icon), QString::fromStdString(title), QString::fromStdString(text), QMessageBox::NoButton,
-                    parent && parent->isVisible() ? parent : nullptr);
+    QMessageBox box(toQt(icon), QString::fromStdString(title), QString::fromStdString(text),
+                    QMessageBox::NoButton, parent && parent->isVisible() ? parent : nullptr);
     if (alwaysOnTop && alwaysOnTop()) box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     if (buttons == BoxButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -30,10 +56,14 @@ BoxAnswer QtDialogs::standardBox(const std::string& title, const std::string& te
         box.setStandardButtons(QMessageBox::Ok);
     }
     switch (box.exec()) {
-    case QMessageBox::Yes: return BoxAnswer::Yes;
-    case QMessageBox::No: return BoxAnswer::No;
-    case QMessageBox::Ok: return BoxAnswer::Ok;
-    default: return BoxAnswer::Closed;
+    case QMessageBox::Yes:
+        return BoxAnswer::Yes;
+    case QMessageBox::No:
+        return BoxAnswer::No;
+    case QMessageBox::Ok:
+        return BoxAnswer::Ok;
+    default:
+        return BoxAnswer::Closed;
     }
 }
 
@@ -41,6 +71,23 @@ int QtDialogs::messageBox(const MessageBoxRequest& request) {
     QWidget* parent = owner ? owner() : nullptr;
     FrmMsgbox box(request, alwaysOnTop && alwaysOnTop(), parent && parent->isVisible() ? parent : nullptr);
     return box.exec();
+}
+
+std::string QtDialogs::openFile(const OpenFileRequest& request) {
+    // Choosers open from dialogs: over that dialog, so a topmost dialog cannot hide it.
+    QWidget* parent = QApplication::activeModalWidget();
+    if (!parent && owner) parent = owner();
+    QFileDialog chooser(parent && parent->isVisible() ? parent : nullptr,
+                        QString::fromStdString(request.title), QString::fromStdString(request.folder),
+                        toQtFilter(request.filter));
+    if (alwaysOnTop && alwaysOnTop()) chooser.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    chooser.setAcceptMode(QFileDialog::AcceptOpen);
+    chooser.setFileMode(QFileDialog::ExistingFile);
+    QString suffix = QString::fromStdString(request.defaultExtension);
+    if (suffix.startsWith(QLatin1Char('.'))) suffix.remove(0, 1);
+    chooser.setDefaultSuffix(suffix);
+    if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) return {};
+    return chooser.selectedFiles().constFirst().toStdString();
 }
 
 } // namespace vrx::gui

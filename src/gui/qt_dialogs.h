@@ -6,8 +6,8 @@
 
 namespace vrx::gui {
 
-// Message boxes on screen. The owner is looked up when a box opens, so boxes stay over the
-// main window once it exists.
+// Message boxes and file choosers on screen. The owner is looked up when one opens, so they stay
+// over the main window once it exists.
 class QtDialogs : public Dialogs {
 public:
     std::function<QWidget*()> owner;
@@ -15,6 +15,7 @@ public:
     BoxAnswer standardBox(const std::string& title, const std::string& text, BoxIcon icon,
                           BoxButtons buttons) override;
     int messageBox(const MessageBoxRequest& request) override;
+    std::string openFile(const OpenFileRequest& request) override;
 };
 
 } // namespace vrx::gui

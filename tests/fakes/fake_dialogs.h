@@ -7,7 +7,7 @@
 
 namespace vrx::test {
 
-// Records every box and answers from a script (Ok/0 when the script is empty).
+// Records every box and chooser and answers from a script (Ok/0/cancel when the script is empty).
 class FakeDialogs : public Dialogs {
 public:
     struct Shown {
@@ -20,6 +20,8 @@ public:
     std::vector<MessageBoxRequest> own;
     std::deque<BoxAnswer> nextAnswers;
     std::deque<int> nextResults;
+    std::vector<OpenFileRequest> openRequests;
+    std::deque<std::string> nextFiles; // "" = cancelled
 
     BoxAnswer standardBox(const std::string& title, const std::string& text, BoxIcon icon,
                           BoxButtons buttons) override {
@@ -35,6 +37,13 @@ public:
         const int r = nextResults.front();
         nextResults.pop_front();
         return r;
+    }
+    std::string openFile(const OpenFileRequest& request) override {
+        openRequests.push_back(request);
+        if (nextFiles.empty()) return {};
+        std::string path = nextFiles.front();
+        nextFiles.pop_front();
+        return path;
     }
 };
 

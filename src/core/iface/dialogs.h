@@ -1,5 +1,6 @@
 #pragma once
-// Message boxes as the core asks for them; the GUI shows them, tests script the answers.
+// Message boxes and file choosers as the core asks for them; the GUI shows them, tests script the
+// answers.
 #include <string>
 
 namespace vrx {
@@ -19,6 +20,14 @@ struct MessageBoxRequest {
     int picture = 0;
 };
 
+// A chooser for one existing file.
+struct OpenFileRequest {
+    std::string title;
+    std::string filter;           // "Name (*.ext)|*.ext|Other|*.*": description and pattern pairs
+    std::string defaultExtension; // ".wav"
+    std::string folder;           // where the chooser starts
+};
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -27,6 +36,8 @@ public:
                                   BoxButtons buttons) = 0;
     // The program's own box; returns 0 (first button), 1 (second button or Esc), 2 (closed).
     virtual int messageBox(const MessageBoxRequest& request) = 0;
+    // The full path of the chosen file, or "" when the chooser was cancelled.
+    virtual std::string openFile(const OpenFileRequest& request) = 0;
 };
 
 } // namespace vrx
