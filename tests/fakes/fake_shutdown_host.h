@@ -1,5 +1,6 @@
 #pragma once
 // Records what the shutdown check and the countdown asked of the program.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,16 +16,24 @@ public:
     std::vector<std::string> messages; // "title|text"
     std::vector<std::string> balloons; // "w:text" or "i:text"
     std::vector<std::string> errors;   // "procedure: description"
+    // A window test connects the real window here.
+    std::function<void(bool)> onShow;
+    std::function<void()> onUpdate, onClose;
 
     void showCountdown(bool topmost) override {
         ++shows;
         visible = true;
         lastTopmost = topmost;
+        if (onShow) onShow(topmost);
     }
-    void updateCountdown() override { ++updates; }
+    void updateCountdown() override {
+        ++updates;
+        if (onUpdate) onUpdate();
+    }
     void closeCountdown() override {
         ++closes;
         visible = false;
+        if (onClose) onClose();
     }
     void exitProgram() override { ++exits; }
     void saveSystemFile() override { ++saves; }
