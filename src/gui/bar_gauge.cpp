@@ -31,6 +31,12 @@ void BarGauge::setColor(const QColor& color) {
     update();
 }
 
+void BarGauge::setAlarm(bool alarm) {
+    if (alarm == m_alarm) return;
+    m_alarm = alarm;
+    update();
+}
+
 void BarGauge::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
@@ -45,9 +51,10 @@ void BarGauge::paintEvent(QPaintEvent*) {
     const QRectF inner = frame.adjusted(2, 2, -2, -2);
     QRectF fill = inner;
     fill.setWidth(inner.width() * fraction);
+    const QColor color = m_alarm ? QColor(225, 40, 40) : m_color;
     QLinearGradient g(fill.topLeft(), fill.bottomLeft());
-    g.setColorAt(0, m_color.lighter(135));
-    g.setColorAt(1, m_color.darker(120));
+    g.setColorAt(0, color.lighter(135));
+    g.setColorAt(1, color.darker(120));
     p.setPen(Qt::NoPen);
     if (m_style == 2) {
         // Segmented: blocks of equal width with small gaps.

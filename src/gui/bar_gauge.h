@@ -17,6 +17,9 @@ public:
     void setDisplayStyle(int style);
     int displayStyle() const { return m_style; }
     void setColor(const QColor& color);
+    // An alarm fills the bar in red, whatever its colour.
+    void setAlarm(bool alarm);
+    bool alarm() const { return m_alarm; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -25,6 +28,7 @@ private:
     int m_value = 0;
     int m_maximum = 100;
     int m_style = 1;
+    bool m_alarm = false;
     QColor m_color{64, 170, 230};
 };
 

@@ -97,6 +97,7 @@ void FrmMain::buildControls() {
     m_imgAct = makeLabel(Qt::AlignCenter);
     m_imgAct->setText(QString::fromUtf8("\u25CF"));
     m_imgAct->setStyleSheet("QLabel { color: #e04848; background: transparent; }");
+    buildAlarmModeImage();
     m_hideButton = new WindowButton(WindowButton::Glyph::Hide, this);
     m_hideButton->setToolTip("Hide to the tray");
     m_exitButton = new WindowButton(WindowButton::Glyph::Close, this);
@@ -195,6 +196,7 @@ void FrmMain::placeControls() {
     m_labVRX->setFont(small);
     m_labPort->setGeometry(px(r.linkStatus));
     m_imgAct->setGeometry(px(r.activity));
+    m_imgMode->setGeometry(px(r.alarmMode));
     m_hideButton->setGeometry(px(r.hideButton));
     m_exitButton->setGeometry(px(r.exitButton));
     for (std::size_t k = 0; k < m_commandButtons.size(); ++k)

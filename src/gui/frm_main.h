@@ -15,6 +15,7 @@
 #include "live_graph_widget.h"
 #include "main_layout.h"
 #include "output_menu.h"
+#include "safety/alarm_host.h"
 #include "window_button.h"
 
 namespace vrx::gui {
@@ -39,6 +40,13 @@ public:
     std::function<bool(int index, Key)> onCommandButtonKey; // arrows on a command button
     // Off while an alarm owns the outputs: both menu buttons and their menus.
     void setOutputMenusEnabled(bool enabled);
+
+    // Alarm looks of the reading rows and the silent / alarm mode image (frm_main_alarm.cpp).
+    void setTempLook(int channel, AlarmLook look);
+    void setPumpAlarm(int pump, bool alarm);
+    void setFlowAlarm(int flow, bool alarm);
+    void setAlarmModeImage(bool silent);
+    QLabel* alarmModeImage() const { return m_imgMode; }
 
     // CommandSurface
     void popupOutputMenu(OutputKind kind) override;
@@ -113,6 +121,7 @@ private:
     void placeDeviceCell(const DeviceCell& cell, const QFont& font, const QFont& small);
     bool eventFilter(QObject* watched, QEvent* event) override;
     QLabel* makeLabel(Qt::Alignment align);
+    void buildAlarmModeImage();
 
     FormLayout m_layout;
     int m_tpp = 15;
@@ -132,6 +141,7 @@ private:
     QLabel* m_labVRX = nullptr;
     QLabel* m_labPort = nullptr;
     QLabel* m_imgAct = nullptr;
+    QLabel* m_imgMode = nullptr;
     WindowButton* m_hideButton = nullptr;
     WindowButton* m_exitButton = nullptr;
     std::array<CommandButton*, kCommandButtons> m_commandButtons{}; // null where not built yet

@@ -89,6 +89,7 @@ MainLayoutRects computeMainLayout(const FormLayout& l) {
     for (int k = 0; k < 7; ++k) r.commandButtons[static_cast<std::size_t>(k)] = t(1350 + 440 * k, 330, 400, 300);
     r.linkStatus = t(4600, 300, 2900, 300);
     r.activity = t(7450, 330, 250, 250);
+    r.alarmMode = t(7450, 620, 250, 250); // under the activity mark
     if (l.largeFontButtons) {
         r.hideButton = t(7850, 140, 348, 204);
         r.exitButton = t(8260, 140, 348, 204);

@@ -28,7 +28,7 @@ struct MainLayoutRects {
     std::array<QRect, 9> graphLabels;  // title, then scale labels 1..8 from the bottom up
     std::array<TempRowRects, 10> temps;
     std::vector<DeviceCell> devices;   // only the cells the arrangement shows
-    QRect version, linkStatus, activity, hideButton, exitButton;
+    QRect version, linkStatus, activity, alarmMode, hideButton, exitButton;
     std::array<QRect, 7> commandButtons; // the row of command buttons in the header, by index
 };
 
