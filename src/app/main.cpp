@@ -24,6 +24,7 @@
 #include "folder_failure.h"
 #include "link_trace.h"
 #include "outputs_wiring.h"
+#include "safety_wiring.h"
 #include "frm_main.h"
 #include "qt_dialogs.h"
 #include "qt_tray.h"
@@ -39,15 +40,17 @@ struct Options {
     bool simulate = false;
     bool portsOnly = false;
     bool traceLink = false;
+    bool dryRunPowerOff = false;
 };
 
 void printUsage() {
-    std::puts("Usage: vrx [--app-dir DIR] [--simulate] [--ports-only] [--trace-link]\n"
+    std::puts("Usage: vrx [--app-dir DIR] [--simulate] [--ports-only] [--trace-link] [--dry-run-power-off]\n"
               "  --app-dir DIR  keep settings and logs in DIR (default: the program's folder when\n"
               "                 writable, else ~/.local/share/vrx)\n"
-              "  --simulate     run against the built-in simulated controller\n"
+              "  --simulate     run against the built-in simulated controller (implies --dry-run-power-off)\n"
               "  --ports-only   use only the port numbers bound in DIR/ports (never /dev/ttyS*, ...)\n"
-              "  --trace-link   print every message sent to the controller on standard output");
+              "  --trace-link   print every message sent to the controller on standard output\n"
+              "  --dry-run-power-off  never power the computer off: only say so on standard error");
 }
 
 // Returns false (after saying why) for a command line it cannot use.
@@ -64,6 +67,8 @@ bool parseOptions(int argc, char** argv, Options& o, int& exitCode) {
             o.portsOnly = true;
         } else if (a == "--trace-link") {
             o.traceLink = true;
+        } else if (a == "--dry-run-power-off") {
+            o.dryRunPowerOff = true;
         } else if (a == "--help" || a == "-h") {
             printUsage();
             exitCode = 0;
@@ -193,6 +198,11 @@ int main(int argc, char** argv) {
     });
     vrx::OutputsWiring outputs(program, balloons, window);
     outputs.host().scheduleBalloonExpiry = linkHost.scheduleBalloonExpiry;
+    // The simulated controller must never lead to a real power-off.
+    vrx::SafetyWiring safety(program, balloons, window, clock, options.dryRunPowerOff || options.simulate);
+    safety.scheduleBalloonExpiry = linkHost.scheduleBalloonExpiry;
+    linkHost.onLinkLost = [&safety] { safety.linkLost(); };
+    window.setTimerHandler(vrx::MainTimer::ShutDown, [&safety] { safety.shutdown().TimerShutDown_Timer(); });
     window.setTimerHandler(vrx::MainTimer::Com, [&] {
         if (outputs.pollingAllowed()) link.TimerCom_Timer();
     });
@@ -203,7 +213,10 @@ int main(int argc, char** argv) {
     QObject::connect(window.graphMenu(), &vrx::gui::GraphMenu::timeChosen, [&](int t) { program.chooseGraphTime(t); });
 
     vrx::LifecycleHooks hooks;
-    hooks.resetLinkState = [&] { link.ResetLinkState(); };
+    hooks.resetLinkState = [&] {
+        link.ResetLinkState();
+        safety.resetForLoad();
+    };
     hooks.establishLink = [&] {
         link.state().PreviousComPort = program.PreviousComPort;
         serial.setLineSettings(vrx::kLineSettings);

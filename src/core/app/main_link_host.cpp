@@ -41,7 +41,10 @@ void MainLinkHost::publishReport(const RawStatusFrame& raw, int sequenceDigit) {
     m_report.publishFrame(raw, sequenceDigit, m_program.settings().sys.ShareMemory);
 }
 
-void MainLinkHost::displayOff() { m_program.mDisplayOff(); }
+void MainLinkHost::displayOff() {
+    m_program.mDisplayOff();
+    if (onLinkLost) onLinkLost();
+}
 
 void MainLinkHost::setVersionLabel(const std::string& text) { m_view.setVersionLabel(text); }
 

@@ -15,6 +15,8 @@ public:
 
     // Called with the delay after which a balloon that was shown must be taken down.
     std::function<void(int ms)> scheduleBalloonExpiry;
+    // Called when the link is lost, after the readings are cleared.
+    std::function<void()> onLinkLost;
 
     void logError(const std::string& name, int number, const std::string& description) override;
     void saveSystemFile() override;

@@ -1,0 +1,82 @@
+#include "safety_wiring.h"
+
+#include <QMessageBox>
+
+#include "diag/messages.h"
+#include "dry_run_power_off.h"
+#include "frm_delay.h"
+#include "frm_main.h"
+#include "logind_power_off.h"
+
+namespace vrx {
+
+namespace {
+std::unique_ptr<PowerOff> powerOffBackend(bool dryRun) {
+    if (dryRun) return std::make_unique<DryRunPowerOff>();
+    return std::make_unique<LogindPowerOff>();
+}
+} // namespace
+
+SafetyWiring::SafetyWiring(MainProgram& program, BalloonTip& balloons, gui::FrmMain& window, const Clock& clock,
+                           bool dryRun)
+    : m_program(program), m_balloons(balloons), m_window(window),
+      m_logs(program.paths().AppDir, clock,
+             [this](const std::string& p, const std::string& d) { logError(p, d); }),
+      m_powerOff(powerOffBackend(dryRun)),
+      m_shutdown({program.settings(), program.state(), m_safety, m_logs.gShutdownLog, *m_powerOff, *this},
+                 program.PumpTestRunning) {
+    m_delay = std::make_unique<gui::FrmDelay>(&window, m_shutdown.countdown());
+    m_countdownTimer.setInterval(1000);
+    QObject::connect(&m_countdownTimer, &QTimer::timeout, [this] { m_shutdown.countdown().Timer1_Timer(); });
+}
+
+SafetyWiring::~SafetyWiring() = default;
+
+void SafetyWiring::resetForLoad() {
+    m_safety.AlarmActive = 0;
+    m_safety.AlarmCleared = 0;
+    m_safety.ShutdownLatch.fill(0);
+    m_program.PumpTestRunning = false;
+}
+
+void SafetyWiring::showCountdown(bool topmost) {
+    m_delay->present(topmost);
+    m_countdownTimer.start();
+}
+
+void SafetyWiring::updateCountdown() {
+    m_delay->refresh();
+}
+
+void SafetyWiring::closeCountdown() {
+    m_countdownTimer.stop();
+    m_delay->closeWindow();
+}
+
+void SafetyWiring::exitProgram() {
+    m_countdownTimer.stop();
+    m_program.ExitProgram();
+}
+
+void SafetyWiring::saveSystemFile() {
+    m_program.saveSystemFile();
+}
+
+void SafetyWiring::showMessage(const std::string& title, const std::string& text) {
+    // Not waited for: the checks go on while the user reads it.
+    auto* box = new QMessageBox(QMessageBox::Critical, QString::fromStdString(title), QString::fromStdString(text),
+                                QMessageBox::Ok, &m_window);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+void SafetyWiring::showBalloon(const std::string& text, BalloonIcon icon) {
+    const int ms = m_balloons.gTrayBalloonTip(text, kGeneralTitle, icon, true);
+    if (ms > 0 && scheduleBalloonExpiry) scheduleBalloonExpiry(ms);
+}
+
+void SafetyWiring::logError(const std::string& procedure, const std::string& description) {
+    m_program.errorLog().LogError(procedure, "0", description);
+}
+
+} // namespace vrx

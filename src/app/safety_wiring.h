@@ -1,0 +1,57 @@
+#pragma once
+// Wires the safety functions into the program: the shutdown check and its countdown window, the
+// power-off backend, and the event logs.
+#include <QTimer>
+#include <memory>
+
+#include "app/main_program.h"
+#include "iface/power_off.h"
+#include "safety/event_log.h"
+#include "safety/safety_state.h"
+#include "safety/shutdown_check.h"
+#include "safety/shutdown_host.h"
+#include "shell/balloon_tip.h"
+
+namespace vrx::gui {
+class FrmMain;
+class FrmDelay;
+} // namespace vrx::gui
+
+namespace vrx {
+
+class SafetyWiring : public ShutdownHost {
+public:
+    // dryRun selects the power-off that only reports on standard error.
+    SafetyWiring(MainProgram& program, BalloonTip& balloons, gui::FrmMain& window, const Clock& clock, bool dryRun);
+    ~SafetyWiring() override;
+
+    SafetyState& state() { return m_safety; }
+    ShutdownCheck& shutdown() { return m_shutdown; }
+    std::function<void(int ms)> scheduleBalloonExpiry;
+    // ResetLinkState's part: latches and episode flags start over when the main window loads.
+    void resetForLoad();
+    void linkLost() { m_shutdown.linkLost(); }
+
+    // ShutdownHost
+    void showCountdown(bool topmost) override;
+    void updateCountdown() override;
+    void closeCountdown() override;
+    void exitProgram() override;
+    void saveSystemFile() override;
+    void showMessage(const std::string& title, const std::string& text) override;
+    void showBalloon(const std::string& text, BalloonIcon icon) override;
+    void logError(const std::string& procedure, const std::string& description) override;
+
+private:
+    MainProgram& m_program;
+    BalloonTip& m_balloons;
+    gui::FrmMain& m_window;
+    SafetyState m_safety;
+    EventLogs m_logs;
+    std::unique_ptr<PowerOff> m_powerOff;
+    ShutdownCheck m_shutdown;
+    std::unique_ptr<gui::FrmDelay> m_delay;
+    QTimer m_countdownTimer;
+};
+
+} // namespace vrx

@@ -1,0 +1,101 @@
+// The safety functions against the simulated controller. Every run here uses the dry-run power-off.
+#include "e2e/process.h"
+#include "fakes/temp_dir.h"
+#include "settings/system_file.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+namespace vrx {
+namespace {
+
+using namespace std::chrono_literals;
+
+int countOf(const std::string& text, const std::string& what) {
+    int n = 0;
+    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+}
+
+struct SafetyRun {
+    test::TempDir dir;
+    std::string simOut = dir.file("sim.out"), vrxOut = dir.file("vrx.out"), vrxErr = dir.file("vrx.err");
+    std::unique_ptr<test::Process> sim, vrx;
+
+    void start(const std::function<void(Settings&)>& configure, const std::string& event) {
+        Settings s;
+        SetDefaults(s, dir.dir());
+        s.sys.BoardType = 2;
+        s.sys.ComPort = 3;
+        configure(s);
+        ASSERT_TRUE(SaveSystemFile(dir.file("vrxsys.bin"), s).ok());
+        sim = std::make_unique<test::Process>(
+            VRXSIM_BIN, std::vector<std::string>{"--app-dir", dir.path().string(), "--port", "3", "--event", event},
+            simOut);
+        ASSERT_TRUE(test::waitFor([&] { return test::readFile(simOut).find("ready") != std::string::npos; }, 10s));
+        vrx = std::make_unique<test::Process>(
+            VRX_BIN,
+            std::vector<std::string>{"--app-dir", dir.path().string(), "--ports-only", "--dry-run-power-off",
+                                     "--trace-link"},
+            vrxOut, vrxErr);
+    }
+    ~SafetyRun() {
+        if (vrx) vrx->signal(SIGTERM), vrx->waitExit(10s);
+        if (sim) sim->signal(SIGTERM), sim->waitExit(5s);
+    }
+};
+
+// Channel 1 passes its shutdown limit: one Shutdown.log line, a three-second countdown, then the
+// (dry-run) software power-off and an orderly exit.
+TEST(SafetyE2E, ShutdownLimitCountsDownAndEndsWithTheDryRunPowerOff) {
+    SafetyRun run;
+    run.start(
+        [](Settings& s) {
+            s.temp.TempShutdownOn[0] = 1;
+            s.temp.TempShutdownLimit[0] = 50;
+            s.sys.ShutdownAction = 1;
+            s.sys.ShutdownDelay = 3;
+        },
+        "2 overheat 1 70");
+    ASSERT_TRUE(run.vrx->started());
+    const auto code = run.vrx->waitExit(60s);
+    ASSERT_TRUE(code.has_value()) << test::readFile(run.vrxErr);
+    EXPECT_EQ(*code, 0);
+    const std::string err = test::readFile(run.vrxErr);
+    EXPECT_EQ(countOf(err, "vrx: power-off requested (dry run)\n"), 1) << err;
+    const std::string log = test::readFile(run.dir.file("Shutdown.log"));
+    EXPECT_EQ(countOf(log, ", Temp.(C), ch1, "), 2) << log; // the trigger and the power-off
+    EXPECT_NE(log.find(", 50, Software Power Off\r\n"), std::string::npos) << log;
+}
+
+// With the hardware action the controller receives the power-off byte; the box then cuts the
+// power (the simulator stops streaming) and vrx withdraws the request with the lost link.
+TEST(SafetyE2E, HardwareShutdownSendsThePowerOffByteAndWithdrawsItWithTheLink) {
+    SafetyRun run;
+    run.start(
+        [](Settings& s) {
+            s.temp.TempShutdownOn[0] = 1;
+            s.temp.TempShutdownLimit[0] = 50;
+            s.sys.ShutdownAction = 0;
+            s.sys.ShutdownDelay = 2;
+        },
+        "2 overheat 1 70");
+    ASSERT_TRUE(test::waitFor([&] { return test::readFile(run.simOut).find("POWER OFF REQUESTED") != std::string::npos; },
+                              60s))
+        << test::readFile(run.simOut);
+    EXPECT_NE(test::readFile(run.dir.file("Shutdown.log")).find(", 50, Hardware Power Off\r\n"), std::string::npos);
+    // No frame leaves vrx with the request after the link is gone.
+    ASSERT_TRUE(test::waitFor([&] { return test::readFile(run.vrxOut).find("tx identify") != std::string::npos &&
+                                           countOf(test::readFile(run.vrxOut), "tx identify") >= 2; },
+                              30s))
+        << test::readFile(run.vrxOut);
+    const std::string tx = test::readFile(run.vrxOut);
+    const auto lastIdentify = tx.rfind("tx identify");
+    EXPECT_EQ(tx.find("poweroff=1", lastIdentify), std::string::npos);
+    EXPECT_EQ(run.vrx->waitExit(0ms), std::nullopt) << "a hardware power-off leaves vrx running";
+}
+
+} // namespace
+} // namespace vrx
