@@ -26,7 +26,7 @@ std::string runOnUnusableFolder(const test::TempDir& dir, const std::string& fol
     test::TempDir out;
     const std::string errors = out.file("stderr");
     const std::vector<fs::path> before = entries(dir);
-    test::Process vrx(VRX_BIN, {"--app-dir", folder}, {}, errors);
+    test::Process vrx(VRX_BIN, {"--app-dir", folder, "--dry-run-power-off"}, {}, errors);
     EXPECT_TRUE(vrx.started());
     EXPECT_EQ(vrx.waitExit(20s), 1);
     EXPECT_EQ(entries(dir), before);

@@ -39,7 +39,7 @@ TEST(LinkE2E, ScanFindPollLoseAndFindAgain) {
                       simOut);
     ASSERT_TRUE(test::waitFor([&] { return test::readFile(simOut).find("ready") != std::string::npos; }, 10s));
 
-    test::Process vrx(VRX_BIN, {"--app-dir", dir.path().string(), "--ports-only"});
+    test::Process vrx(VRX_BIN, {"--app-dir", dir.path().string(), "--ports-only", "--dry-run-power-off"});
     ASSERT_TRUE(test::waitFor([&] { return test::readFile(simOut).find("rx control") != std::string::npos; }, 15s))
         << test::readFile(simOut);
     const std::string out = test::readFile(simOut);

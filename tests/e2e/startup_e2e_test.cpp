@@ -25,7 +25,7 @@ TEST(StartupE2E, FirstRunWritesDefaultsSecondInstanceEndsAtOnceSigtermSaves) {
     SetDefaults(defaults, dir.dir());
     const std::string sys = dir.file("vrxsys.bin");
 
-    test::Process first(VRX_BIN, {"--app-dir", dir.path().string()});
+    test::Process first(VRX_BIN, {"--app-dir", dir.path().string(), "--dry-run-power-off"});
     ASSERT_TRUE(first.started());
     ASSERT_TRUE(test::waitFor([&] { return fs::exists(dir.file("debug.log")); }, 20s));
     EXPECT_EQ(bytesOf(sys), serializeSettings(defaults));
@@ -35,7 +35,7 @@ TEST(StartupE2E, FirstRunWritesDefaultsSecondInstanceEndsAtOnceSigtermSaves) {
     std::vector<std::string> entriesBefore;
     for (const auto& e : fs::directory_iterator(dir.path())) entriesBefore.push_back(e.path().filename().string());
     test::TempDir out;
-    test::Process second(VRX_BIN, {"--app-dir", dir.path().string()}, {}, out.file("stderr"));
+    test::Process second(VRX_BIN, {"--app-dir", dir.path().string(), "--dry-run-power-off"}, {}, out.file("stderr"));
     EXPECT_EQ(second.waitExit(3s), 0);
     EXPECT_EQ(test::readFile(out.file("stderr")), ""); // another vrx on the folder is no error
     std::vector<std::string> entriesAfter;
@@ -54,7 +54,7 @@ TEST(StartupE2E, FirstRunWritesDefaultsSecondInstanceEndsAtOnceSigtermSaves) {
 TEST(StartupE2E, FifoAsSystemFileIsAFailedLoadNotAHang) {
     test::TempDir dir;
     ASSERT_EQ(::mkfifo(dir.file("vrxsys.bin").c_str(), 0644), 0);
-    test::Process vrx(VRX_BIN, {"--app-dir", dir.path().string()});
+    test::Process vrx(VRX_BIN, {"--app-dir", dir.path().string(), "--dry-run-power-off"});
     ASSERT_TRUE(vrx.started());
     EXPECT_TRUE(test::waitFor(
         [&] {
