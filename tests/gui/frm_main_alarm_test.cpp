@@ -58,5 +58,37 @@ TEST(FrmMainAlarm, ModeImageShowsTheModeInItsToolTip) {
     EXPECT_LT(image->geometry().bottom(), twipsToPixels(900, 15));
 }
 
+TEST(FrmMainAlarm, Screenshot) {
+    const QByteArray dir = qgetenv("VRX_SCREENSHOT_DIR");
+    if (dir.isEmpty()) GTEST_SKIP() << "VRX_SCREENSHOT_DIR not set";
+    FrmMain w;
+    w.applyLayout(computeFormLayout(2, 15));
+    for (int i = 0; i < 20; ++i)
+        w.setNameBox(i, i < 10 ? "Ch " + std::to_string(i + 1) : "Device");
+    w.setLinkStatus("COM 1");
+    StatusDisplay readings;
+    readings.temperatureRows = 10;
+    readings.fanRows = 6;
+    readings.deviceRows = 2;
+    for (std::size_t i = 0; i < 10; ++i)
+        readings.temps[i] = {std::to_string(35 + 2 * i) + " C", 65 + 2 * static_cast<int>(i)};
+    readings.temps[4] = {"S-S", 0};
+    for (auto& fan : readings.fans)
+        fan = {"2,400 RPM", 100};
+    for (auto& pump : readings.pumps)
+        pump = {"3,540 RPM", "Level 10 (12.73v)", 32};
+    readings.pumps[1].speedText = "";
+    for (auto& flow : readings.flows)
+        flow = {"4.6 LPM", "4.6"};
+    readings.flows[1] = {"0.0 LPM", "0.0"};
+    w.showStatus(readings);
+    for (int i = 0; i < 10; ++i)
+        w.setTempLook(i, i == 4 ? AlarmLook::NoSensor : i >= 8 ? AlarmLook::Alarm : AlarmLook::Normal);
+    w.setPumpAlarm(1, true);
+    w.setFlowAlarm(1, true);
+    w.setAlarmModeImage(true);
+    EXPECT_TRUE(w.grab().save(QString::fromUtf8(dir) + "/main-window-alarm.png"));
+}
+
 } // namespace
 } // namespace vrx::gui
