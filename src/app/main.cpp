@@ -199,8 +199,13 @@ int main(int argc, char** argv) {
     vrx::OutputsWiring outputs(program, balloons, window);
     outputs.host().scheduleBalloonExpiry = linkHost.scheduleBalloonExpiry;
     // The simulated controller must never lead to a real power-off.
-    vrx::SafetyWiring safety(program, balloons, window, clock, options.dryRunPowerOff || options.simulate);
+    vrx::SafetyWiring safety(program, balloons, window, dialogs, clock, options.dryRunPowerOff || options.simulate);
     safety.scheduleBalloonExpiry = linkHost.scheduleBalloonExpiry;
+    program.attachAlarmCheck(&safety.alarm(), &safety.state());
+    outputs.guardWith(safety.state());
+    outputs.keys().setAlarmMode = [&safety](bool silent) { safety.alarm().mSetAlarmMode(silent, false); };
+    outputs.keys().openAlarmSettings = [&safety] { safety.openAlarmSettings(); };
+    outputs.keys().openShutdownSettings = [&safety] { safety.openShutdownSettings(); };
     linkHost.onLinkLost = [&safety] { safety.linkLost(); };
     window.setTimerHandler(vrx::MainTimer::ShutDown, [&safety] { safety.shutdown().TimerShutDown_Timer(); });
     window.setTimerHandler(vrx::MainTimer::Com, [&] {
@@ -213,6 +218,9 @@ int main(int argc, char** argv) {
     QObject::connect(window.graphMenu(), &vrx::gui::GraphMenu::timeChosen, [&](int t) { program.chooseGraphTime(t); });
 
     vrx::LifecycleHooks hooks;
+    hooks.showAlarmMode = [&](bool quiet) {
+        safety.alarm().mSetAlarmMode(program.settings().sys.AlarmMute == vrx::kTrue, quiet);
+    };
     hooks.resetLinkState = [&] {
         link.ResetLinkState();
         safety.resetForLoad();

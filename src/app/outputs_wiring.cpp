@@ -33,6 +33,11 @@ bool alwaysOnTop(const Settings& s) {
 }
 } // namespace
 
+void OutputsWiring::guardWith(const SafetyState& safety) {
+    m_outputs.bytes.setAlarmGuard([&safety] { return safety.anyAlarm(); });
+    m_outputs.levels.alarmReason = [this, &safety] { return safety.alarmReason(m_program.settings().sys.BoardType); };
+}
+
 void OutputsWiring::openAutoEditor(OutputKind kind, int unit) {
     Settings& s = m_program.settings();
     AutoEditor editor(kind, unit);
@@ -60,6 +65,7 @@ void OutputsWiring::openPowerAdjust(OutputKind kind, int unit) {
     if (dialog.exec() != QDialog::Accepted) return;
     editor.save(s, m_outputs.bytes);
     m_program.saveSystemFile();
+    m_outputs.levels.reportRefusal(); // a Save begun before an alarm does not lower anything
 }
 
 } // namespace vrx

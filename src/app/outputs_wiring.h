@@ -6,6 +6,7 @@
 #include "app/main_keys.h"
 #include "app/main_outputs_host.h"
 #include "outputs/outputs.h"
+#include "safety/safety_state.h"
 
 namespace vrx::gui {
 class FrmMain;
@@ -19,6 +20,9 @@ public:
 
     MainOutputsHost& host() { return m_host; }
     Outputs& outputs() { return m_outputs; }
+    MainKeys& keys() { return m_keys; }
+    // While the safety state has an alarm, no output is lowered and commands say why.
+    void guardWith(const SafetyState& safety);
     // False while the controller exchange is paused.
     bool pollingAllowed() const { return std::chrono::steady_clock::now() >= m_pollResume; }
 

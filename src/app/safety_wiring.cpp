@@ -4,9 +4,15 @@
 
 #include "diag/messages.h"
 #include "dry_run_power_off.h"
+#include "frm_alarm.h"
 #include "frm_delay.h"
+#include "frm_down.h"
 #include "frm_main.h"
 #include "logind_power_off.h"
+#include "qt_alarm_sound.h"
+#include "safety/alarm_settings.h"
+#include "safety/shutdown_settings.h"
+#include "settings/system_file.h"
 
 namespace vrx {
 
@@ -17,11 +23,13 @@ std::unique_ptr<PowerOff> powerOffBackend(bool dryRun) {
 }
 } // namespace
 
-SafetyWiring::SafetyWiring(MainProgram& program, BalloonTip& balloons, gui::FrmMain& window, const Clock& clock,
-                           bool dryRun)
-    : m_program(program), m_balloons(balloons), m_window(window),
+SafetyWiring::SafetyWiring(MainProgram& program, BalloonTip& balloons, gui::FrmMain& window, Dialogs& dialogs,
+                           const Clock& clock, bool dryRun)
+    : m_program(program), m_balloons(balloons), m_window(window), m_dialogs(dialogs),
       m_logs(program.paths().AppDir, clock,
              [this](const std::string& p, const std::string& d) { logError(p, d); }),
+      m_sound(std::make_unique<gui::QtAlarmSound>()),
+      m_alarm(program.settings(), program.state(), m_safety, m_logs.gAlarmLog, *m_sound, *this),
       m_powerOff(powerOffBackend(dryRun)),
       m_shutdown({program.settings(), program.state(), m_safety, m_logs.gShutdownLog, *m_powerOff, *this},
                  program.PumpTestRunning) {
@@ -77,6 +85,53 @@ void SafetyWiring::showBalloon(const std::string& text, BalloonIcon icon) {
 
 void SafetyWiring::logError(const std::string& procedure, const std::string& description) {
     m_program.errorLog().LogError(procedure, "0", description);
+}
+
+void SafetyWiring::showTempLook(int channel, AlarmLook look) {
+    m_window.setTempLook(channel, look);
+}
+
+void SafetyWiring::showPumpAlarm(int pump, bool alarm) {
+    m_window.setPumpAlarm(pump, alarm);
+}
+
+void SafetyWiring::showFlowAlarm(int flow, bool alarm) {
+    m_window.setFlowAlarm(flow, alarm);
+}
+
+void SafetyWiring::lockOutputMenus(bool locked) {
+    m_window.setOutputMenusEnabled(!locked);
+}
+
+void SafetyWiring::showBalloon(const std::string& text, BalloonIcon icon, int seconds) {
+    const int ms = m_balloons.gTrayBalloonTip(text, kGeneralTitle, icon, seconds <= 1);
+    if (ms > 0 && scheduleBalloonExpiry) scheduleBalloonExpiry(ms);
+}
+
+void SafetyWiring::showAlarmModeImage(bool silent) {
+    m_window.setAlarmModeImage(silent);
+}
+
+void SafetyWiring::openAlarmSettings() {
+    Settings& s = m_program.settings();
+    AlarmSettings editor;
+    editor.mFirstSetup(s);
+    gui::FrmAlarm dialog(&m_window, editor, s.sys.AlwaysOnTop == kTrue, m_dialogs, *m_sound);
+    const bool saved = dialog.exec() == QDialog::Accepted && editor.save(s, m_program.state().ControlBytes);
+    // The slider group choice is kept even when the dialog is closed without saving.
+    const bool group = editor.storeSliderGroup(s);
+    if (saved) showAlarmModeImage(s.sys.AlarmMute == kTrue);
+    if (saved || group) m_program.saveSystemFile();
+}
+
+void SafetyWiring::openShutdownSettings() {
+    Settings& s = m_program.settings();
+    ShutdownSettings editor;
+    if (const auto error = editor.mFrmDataSet(s)) logError("FrmDown.mFrmDataSet", *error);
+    gui::FrmDown dialog(&m_window, editor, s.sys.AlwaysOnTop == kTrue, m_dialogs);
+    const bool saved = dialog.exec() == QDialog::Accepted && editor.save(s, m_program.state().ControlBytes);
+    const bool group = editor.storeSliderGroup(s);
+    if (saved || group) m_program.saveSystemFile();
 }
 
 } // namespace vrx

@@ -32,6 +32,29 @@ void drawDrop(QPainter& p, QPointF c, qreal s) {
     p.drawPath(drop);
 }
 
+// A bell: the alarm settings.
+void drawBell(QPainter& p, QPointF c, qreal s) {
+    QPainterPath bell;
+    bell.moveTo(c.x() - s * 0.36, c.y() + s * 0.24);
+    bell.cubicTo(c.x() - s * 0.22, c.y() + s * 0.10, c.x() - s * 0.30, c.y() - s * 0.40, c.x(), c.y() - s * 0.40);
+    bell.cubicTo(c.x() + s * 0.30, c.y() - s * 0.40, c.x() + s * 0.22, c.y() + s * 0.10, c.x() + s * 0.36,
+                 c.y() + s * 0.24);
+    bell.closeSubpath();
+    p.drawPath(bell);
+    p.drawEllipse(QPointF(c.x(), c.y() + s * 0.34), s * 0.09, s * 0.09);
+}
+
+// The power symbol: the shutdown settings.
+void drawPower(QPainter& p, QPointF c, qreal s, const QColor& ink) {
+    p.save();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(ink, s * 0.12, Qt::SolidLine, Qt::RoundCap));
+    const QRectF ring(c.x() - s * 0.32, c.y() - s * 0.28, s * 0.64, s * 0.64);
+    p.drawArc(ring, 120 * 16, -240 * 16);
+    p.drawLine(QPointF(c.x(), c.y() - s * 0.42), QPointF(c.x(), c.y() - s * 0.02));
+    p.restore();
+}
+
 } // namespace
 
 CommandButton::CommandButton(Glyph glyph, bool opensMenu, QWidget* parent)
@@ -75,10 +98,12 @@ void CommandButton::paintEvent(QPaintEvent*) {
     const QPointF glyphCentre(r.left() + (r.width() - arrowW) / 2 + (m_opensMenu ? 1 : 0), r.center().y());
     p.setPen(Qt::NoPen);
     p.setBrush(ink);
-    if (m_glyph == Glyph::Fans)
-        drawFan(p, glyphCentre, s);
-    else
-        drawDrop(p, glyphCentre, s);
+    switch (m_glyph) {
+    case Glyph::Fans: drawFan(p, glyphCentre, s); break;
+    case Glyph::Pumps: drawDrop(p, glyphCentre, s); break;
+    case Glyph::Alarm: drawBell(p, glyphCentre, s); break;
+    case Glyph::Shutdown: drawPower(p, glyphCentre, s, ink); break;
+    }
     if (m_opensMenu) {
         const qreal ax = r.right() - arrowW * 0.5 - 2, ay = r.center().y() + 1, h = arrowW * 0.38;
         const QPointF arrow[] = {

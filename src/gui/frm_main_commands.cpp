@@ -16,10 +16,15 @@ void FrmMain::buildCommandRow() {
         CommandButton::Glyph glyph;
         const char* name;
         const char* tip;
+        bool opensMenu;
     };
-    for (const Built& b : {Built{kFanMenuButton, CommandButton::Glyph::Fans, "Fan menu", "Fans"},
-                           Built{kPumpMenuButton, CommandButton::Glyph::Pumps, "Pump menu", "Pumps"}}) {
-        auto* button = new CommandButton(b.glyph, true, this);
+    for (const Built& b :
+         {Built{kAlarmButton, CommandButton::Glyph::Alarm, "Alarm settings", "Alarm settings (Ctrl+A)", false},
+          Built{kShutdownButton, CommandButton::Glyph::Shutdown, "Shutdown settings", "Shutdown settings (Ctrl+D)",
+                false},
+          Built{kFanMenuButton, CommandButton::Glyph::Fans, "Fan menu", "Fans", true},
+          Built{kPumpMenuButton, CommandButton::Glyph::Pumps, "Pump menu", "Pumps", true}}) {
+        auto* button = new CommandButton(b.glyph, b.opensMenu, this);
         button->setObjectName(QString("xCtl_Button2_%1").arg(b.index));
         button->setText(b.tip);
         button->setAccessibleName(b.name);

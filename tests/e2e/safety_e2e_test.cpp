@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <sstream>
 
 namespace vrx {
@@ -47,12 +48,58 @@ struct SafetyRun {
     }
 };
 
+void noRules(Settings& s) {
+    s.temp.TempAlarmOn.fill(0);
+    s.temp.TempShutdownOn.fill(0);
+    s.pump.PumpAlarmOn.fill(0);
+    s.pump.PumpShutdownOn.fill(0);
+    s.pump.FlowAlarmOn.fill(0);
+    s.pump.FlowShutdownOn.fill(0);
+}
+
+// Channel 1 passes its alarm limit: within two seconds the box gets every fan at 100 % and both
+// pumps at the top step, and Alarm.log gets a line a second while the alarm lasts.
+TEST(SafetyE2E, AlarmForcesFullCoolingAndLogsEverySecond) {
+    SafetyRun run;
+    run.start(
+        [](Settings& s) {
+            noRules(s);
+            s.temp.TempAlarmOn[0] = 1;
+            s.temp.TempAlarmLimit[0] = 45;
+            s.fan.FanGroup = 1;
+            s.fan.FanLevel.fill(5); // Level 3: 30 %
+            s.pump.PumpGroup = 1;
+            s.pump.PumpLevel.fill(5); // Level 3: step 11
+        },
+        "2 overheat 1 70");
+    const std::string alarmLog = run.dir.file("Alarm.log");
+    ASSERT_TRUE(test::waitFor([&] { return !test::readFile(alarmLog).empty(); }, 40s));
+    const auto firstLine = std::chrono::steady_clock::now();
+    const std::string forced = "fans=100,100,100,100,100,100 pumps=31,31";
+    ASSERT_TRUE(test::waitFor([&] { return test::readFile(run.simOut).find(forced) != std::string::npos; }, 2s))
+        << test::readFile(run.simOut);
+    std::printf("alarm line to forced frame at the box: %lld ms\n",
+                static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                           std::chrono::steady_clock::now() - firstLine)
+                                           .count()));
+    std::this_thread::sleep_for(5s);
+    const std::string log = test::readFile(alarmLog);
+    const int lines = countOf(log, "\r\n");
+    EXPECT_GE(lines, 5);
+    EXPECT_LE(lines, 8);
+    EXPECT_EQ(countOf(log, ", Temp.(C), ch1, "), lines) << log;
+    EXPECT_NE(log.find(", 45\r\n"), std::string::npos) << log;
+    // The fans were below 100 before: the frame that forced them is a change the box received.
+    EXPECT_NE(test::readFile(run.simOut).find("fans=30,30,30,30,30,30 pumps=10,10"), std::string::npos);
+}
+
 // Channel 1 passes its shutdown limit: one Shutdown.log line, a three-second countdown, then the
 // (dry-run) software power-off and an orderly exit.
 TEST(SafetyE2E, ShutdownLimitCountsDownAndEndsWithTheDryRunPowerOff) {
     SafetyRun run;
     run.start(
         [](Settings& s) {
+            noRules(s);
             s.temp.TempShutdownOn[0] = 1;
             s.temp.TempShutdownLimit[0] = 50;
             s.sys.ShutdownAction = 1;
@@ -76,6 +123,7 @@ TEST(SafetyE2E, HardwareShutdownSendsThePowerOffByteAndWithdrawsItWithTheLink) {
     SafetyRun run;
     run.start(
         [](Settings& s) {
+            noRules(s);
             s.temp.TempShutdownOn[0] = 1;
             s.temp.TempShutdownLimit[0] = 50;
             s.sys.ShutdownAction = 0;

@@ -76,9 +76,9 @@ protected:
     QWindow* handle() { return window.windowHandle(); }
 };
 
-TEST_F(FrmMainCommands, OnlyTheFanAndPumpButtonsExistAndAreNamed) {
+TEST_F(FrmMainCommands, OnlyTheBuiltButtonsExistAndAreNamed) {
     for (int i = 0; i < kCommandButtons; ++i) {
-        const bool built = i == kFanMenuButton || i == kPumpMenuButton;
+        const bool built = i >= kAlarmButton && i <= kPumpMenuButton;
         EXPECT_EQ(window.hasCommandButton(i), built) << i;
         EXPECT_EQ(window.commandButton(i) != nullptr, built) << i;
     }
@@ -86,6 +86,10 @@ TEST_F(FrmMainCommands, OnlyTheFanAndPumpButtonsExistAndAreNamed) {
     EXPECT_FALSE(window.hasCommandButton(kCommandButtons));
     EXPECT_EQ(window.commandButton(kFanMenuButton)->accessibleName(), "Fan menu");
     EXPECT_EQ(window.commandButton(kPumpMenuButton)->accessibleName(), "Pump menu");
+    EXPECT_EQ(window.commandButton(kAlarmButton)->accessibleName(), "Alarm settings");
+    EXPECT_EQ(window.commandButton(kShutdownButton)->accessibleName(), "Shutdown settings");
+    EXPECT_LT(window.commandButton(kShutdownButton)->geometry().right(),
+              window.commandButton(kFanMenuButton)->geometry().left());
     EXPECT_EQ(window.commandButton(kFanMenuButton)->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
     // In the header band, in the order of their indexes, clear of the link status.
     const QRect fan = window.commandButton(kFanMenuButton)->geometry();

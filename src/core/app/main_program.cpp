@@ -161,9 +161,15 @@ void MainProgram::redrawGraph() {
 void MainProgram::TimerView_Timer() {
     m_services.view.showStatus(gDisplayOn(m_settings, m_state, PumpTestRunning));
     // The pump test drives the outputs itself while it runs.
-    if (PumpTestRunning || !m_autoMode) return;
+    if (PumpTestRunning) return;
     try {
-        m_autoMode->mChkAutoPw(false); // no alarm can be raised yet
+        if (m_alarm) m_alarm->mChkAlarm();
+    } catch (const std::exception& e) {
+        logError("FrmMain.mChkAlarm", e);
+    }
+    if (!m_autoMode) return;
+    try {
+        m_autoMode->mChkAutoPw(m_safety && m_safety->anyAlarm());
     } catch (const std::exception& e) {
         logError("FrmMain.mChkAutoPw", e);
     }

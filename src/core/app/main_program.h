@@ -12,6 +12,8 @@
 #include "iface/tray.h"
 #include "link/controller_state.h"
 #include "outputs/auto_mode.h"
+#include "safety/alarm_check.h"
+#include "safety/safety_state.h"
 #include "recording/live_graph.h"
 #include "settings/settings_record.h"
 
@@ -78,6 +80,11 @@ public:
     void chooseGraphTime(int timeIndex);
     // Auto mode runs after each display refresh once attached.
     void attachAutoMode(AutoMode* autoMode) { m_autoMode = autoMode; }
+    // The alarm check runs between the display refresh and auto mode once attached.
+    void attachAlarmCheck(AlarmCheck* alarm, const SafetyState* safety) {
+        m_alarm = alarm;
+        m_safety = safety;
+    }
     // Clears the reading grid when the link is lost.
     void mDisplayOff();
     bool PumpTestRunning = false;
@@ -95,6 +102,8 @@ private:
     LiveGraph m_graph;
     ErrorLog m_errorLog;
     AutoMode* m_autoMode = nullptr;
+    AlarmCheck* m_alarm = nullptr;
+    const SafetyState* m_safety = nullptr;
     bool m_ended = false;
 };
 
