@@ -201,11 +201,7 @@ int main(int argc, char** argv) {
     // The simulated controller must never lead to a real power-off.
     vrx::SafetyWiring safety(program, balloons, window, dialogs, clock, options.dryRunPowerOff || options.simulate);
     safety.scheduleBalloonExpiry = linkHost.scheduleBalloonExpiry;
-    program.attachAlarmCheck(&safety.alarm(), &safety.state());
-    outputs.guardWith(safety.state());
-    outputs.keys().setAlarmMode = [&safety](bool silent) { safety.alarm().mSetAlarmMode(silent, false); };
-    outputs.keys().openAlarmSettings = [&safety] { safety.openAlarmSettings(); };
-    outputs.keys().openShutdownSettings = [&safety] { safety.openShutdownSettings(); };
+    safety.attachTo(outputs);
     linkHost.onLinkLost = [&safety] { safety.linkLost(); };
     window.setTimerHandler(vrx::MainTimer::ShutDown, [&safety] { safety.shutdown().TimerShutDown_Timer(); });
     window.setTimerHandler(vrx::MainTimer::Com, [&] {

@@ -40,6 +40,15 @@ SafetyWiring::SafetyWiring(MainProgram& program, BalloonTip& balloons, gui::FrmM
 
 SafetyWiring::~SafetyWiring() = default;
 
+void SafetyWiring::attachTo(OutputsWiring& outputs) {
+    m_program.attachAlarmCheck(&m_alarm, &m_safety);
+    outputs.guardWith(m_safety);
+    MainKeys& keys = outputs.keys();
+    keys.setAlarmMode = [this](bool silent) { m_alarm.mSetAlarmMode(silent, false); };
+    keys.openAlarmSettings = [this] { openAlarmSettings(); };
+    keys.openShutdownSettings = [this] { openShutdownSettings(); };
+}
+
 void SafetyWiring::resetForLoad() {
     m_safety.AlarmActive = 0;
     m_safety.AlarmCleared = 0;

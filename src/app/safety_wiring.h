@@ -13,6 +13,7 @@
 #include "safety/safety_state.h"
 #include "safety/shutdown_check.h"
 #include "safety/shutdown_host.h"
+#include "outputs_wiring.h"
 #include "shell/balloon_tip.h"
 
 namespace vrx::gui {
@@ -33,6 +34,9 @@ public:
     SafetyState& state() { return m_safety; }
     ShutdownCheck& shutdown() { return m_shutdown; }
     AlarmCheck& alarm() { return m_alarm; }
+    // Puts the alarm check into the view tick, guards the outputs and gives the keys and command
+    // buttons their safety commands.
+    void attachTo(OutputsWiring& outputs);
     // The two settings dialogs (Ctrl+A, Ctrl+D and the command buttons).
     void openAlarmSettings();
     void openShutdownSettings();
