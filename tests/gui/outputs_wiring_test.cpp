@@ -10,12 +10,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "app/main_program.h"
+#include "program_rig.h"
 #include "auto_curve_plot.h"
-#include "fakes/fake_clock.h"
-#include "fakes/fake_dialogs.h"
-#include "fakes/fake_tray.h"
-#include "fakes/temp_dir.h"
 #include "frm_adjust.h"
 #include "frm_auto.h"
 #include "frm_main.h"
@@ -26,15 +22,8 @@
 namespace vrx::gui {
 namespace {
 
-class OutputsWiringTest : public ::testing::Test {
+class OutputsWiringTest : public ::testing::Test, protected test::ProgramRig {
 protected:
-    test::TempDir dir;
-    test::FakeClock clock;
-    test::FakeDialogs dialogs;
-    test::FakeTray tray;
-    test::FakeAutoStarter autoStarter;
-    FrmMain window;
-    MainProgram program{makeAppPaths(dir.dir()), {window, tray, dialogs, clock, autoStarter}};
     BalloonTip balloons{tray};
     OutputsWiring wiring{program, balloons, window};
 

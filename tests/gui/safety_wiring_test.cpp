@@ -8,11 +8,7 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
-#include "app/main_program.h"
-#include "fakes/fake_clock.h"
-#include "fakes/fake_dialogs.h"
-#include "fakes/fake_tray.h"
-#include "fakes/temp_dir.h"
+#include "program_rig.h"
 #include "frm_alarm.h"
 #include "frm_down.h"
 #include "frm_main.h"
@@ -22,15 +18,8 @@
 namespace vrx::gui {
 namespace {
 
-class SafetyWiringTest : public ::testing::Test {
+class SafetyWiringTest : public ::testing::Test, protected test::ProgramRig {
 protected:
-    test::TempDir dir;
-    test::FakeClock clock;
-    test::FakeDialogs dialogs;
-    test::FakeTray tray;
-    test::FakeAutoStarter autoStarter;
-    FrmMain window;
-    MainProgram program{makeAppPaths(dir.dir()), {window, tray, dialogs, clock, autoStarter}};
     BalloonTip balloons{tray};
     OutputsWiring outputs{program, balloons, window};
     SafetyWiring safety{program, balloons, window, dialogs, clock, /*dryRun=*/true};

@@ -1,8 +1,4 @@
-#include "app/main_program.h"
-#include "fakes/fake_clock.h"
-#include "fakes/fake_dialogs.h"
-#include "fakes/fake_tray.h"
-#include "fakes/temp_dir.h"
+#include "program_rig.h"
 #include "frm_main.h"
 #include "link/checksum.h"
 #include "link/status_frame.h"
@@ -14,15 +10,8 @@
 namespace vrx::gui {
 namespace {
 
-class StatusBindingTest : public ::testing::Test {
+class StatusBindingTest : public ::testing::Test, protected test::ProgramRig {
 protected:
-    test::TempDir dir;
-    test::FakeClock clock;
-    test::FakeDialogs dialogs;
-    test::FakeTray tray;
-    test::FakeAutoStarter autoStarter;
-    FrmMain window;
-    MainProgram program{makeAppPaths(dir.dir()), {window, tray, dialogs, clock, autoStarter}};
 
     // A status frame as the controller sends it, through the decoder, into the window.
     void receive(std::array<std::uint8_t, 26> frame) {
