@@ -125,6 +125,17 @@ TEST(LogWriter, PeriodIndexGivesTheLinesPerFileAndOutOfRangeReadsAsAnHour) {
     }
 }
 
+TEST(LogWriter, AnHourWithEveryChannelPresentIs378230Bytes) {
+    Rig r(3, 0);
+    for (std::size_t i = 0; i < 10; ++i) r.state.StatusText[kFirstTempEntry + i] = "5";
+    for (std::size_t i = 0; i < 8; ++i) r.state.StatusText[kFirstSpeedEntry + i] = "900";
+    r.state.StatusText[kFirstFlowEntry] = r.state.StatusText[kFirstFlowEntry + 1] = "1.5";
+    ASSERT_TRUE(r.start());
+    r.tick(3601);
+    EXPECT_EQ(r.disk.files.at(kFirst).size(), 230u + 3600u * 105u);
+    EXPECT_EQ(r.disk.files.at(kFirst).substr(r.disk.files.at(kFirst).size() - 11), " 1.5,3600\r\n");
+}
+
 TEST(LogWriter, SmallBoardClearsAbsentChannelsAfterTheFirstHeader) {
     Rig r;
     r.s.sys.BoardType = 1;
