@@ -24,6 +24,7 @@
 #include "folder_failure.h"
 #include "link_trace.h"
 #include "outputs_wiring.h"
+#include "recording_wiring.h"
 #include "safety_wiring.h"
 #include "frm_main.h"
 #include "qt_dialogs.h"
@@ -235,5 +236,10 @@ int main(int argc, char** argv) {
 
     program.Main();
     if (program.ended()) return 0;
+    // After the settings are loaded; recording stops in order when the program ends.
+    vrx::RecordingWiring recording(program, window, clock, dialogs);
+    vrx::LifecycleHooks withRecording = hooks;
+    withRecording.stopRecording = [&recording] { recording.writer().stop(); };
+    program.setHooks(withRecording);
     return QApplication::exec();
 }

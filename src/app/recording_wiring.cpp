@@ -1,0 +1,35 @@
+#include "recording_wiring.h"
+
+#include <QMessageBox>
+
+#include "diag/messages.h"
+#include "frm_main.h"
+
+namespace vrx {
+
+RecordingWiring::RecordingWiring(MainProgram& program, gui::FrmMain& window, const Clock& clock, Dialogs& dialogs)
+    : m_program(program), m_window(window), m_writer(program.settings(), program.state(), {clock, dialogs, *this}) {
+    window.setTimerHandler(MainTimer::Log, [this] { m_writer.TimerLog_Timer(); });
+}
+
+void RecordingWiring::logError(const std::string& procedure, int number, const std::string& description) {
+    m_program.errorLog().LogError(procedure, std::to_string(number), description);
+}
+
+void RecordingWiring::tellUser(const std::string& text) {
+    // Not waited for: it comes from the recording tick.
+    auto* box = new QMessageBox(QMessageBox::Warning, QString::fromLatin1(kGeneralTitle), QString::fromStdString(text),
+                                QMessageBox::Ok, &m_window);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+void RecordingWiring::showRecordingIndicator(bool shown) {
+    m_window.setActivityImageVisible(shown);
+}
+
+void RecordingWiring::enableTimerLog(bool enabled) {
+    m_window.setTimerEnabled(MainTimer::Log, enabled);
+}
+
+} // namespace vrx
