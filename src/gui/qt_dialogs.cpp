@@ -73,21 +73,30 @@ int QtDialogs::messageBox(const MessageBoxRequest& request) {
     return box.exec();
 }
 
-std::string QtDialogs::openFile(const OpenFileRequest& request) {
-    // Choosers open from dialogs: over that dialog, so a topmost dialog cannot hide it.
+// Choosers open from dialogs: over that dialog, so a topmost dialog cannot hide it.
+std::string QtDialogs::runChooser(const std::string& title, const std::string& filter,
+                                  const std::string& extension, const std::string& folder, bool saving) {
     QWidget* parent = QApplication::activeModalWidget();
     if (!parent && owner) parent = owner();
-    QFileDialog chooser(parent && parent->isVisible() ? parent : nullptr,
-                        QString::fromStdString(request.title), QString::fromStdString(request.folder),
-                        toQtFilter(request.filter));
+    QFileDialog chooser(parent && parent->isVisible() ? parent : nullptr, QString::fromStdString(title),
+                        QString::fromStdString(folder), toQtFilter(filter));
     if (alwaysOnTop && alwaysOnTop()) chooser.setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    chooser.setAcceptMode(QFileDialog::AcceptOpen);
-    chooser.setFileMode(QFileDialog::ExistingFile);
-    QString suffix = QString::fromStdString(request.defaultExtension);
+    chooser.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    chooser.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    QString suffix = QString::fromStdString(extension);
     if (suffix.startsWith(QLatin1Char('.'))) suffix.remove(0, 1);
     chooser.setDefaultSuffix(suffix);
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) return {};
     return chooser.selectedFiles().constFirst().toStdString();
+}
+
+std::string QtDialogs::openFile(const OpenFileRequest& request) {
+    return runChooser(request.title, request.filter, request.defaultExtension, request.folder, false);
+}
+
+// QFileDialog asks before replacing an existing file in save mode (no DontConfirmOverwrite).
+std::string QtDialogs::saveFile(const SaveFileRequest& request) {
+    return runChooser(request.title, request.filter, request.defaultExtension, request.folder, true);
 }
 
 } // namespace vrx::gui

@@ -16,6 +16,11 @@ public:
                           BoxButtons buttons) override;
     int messageBox(const MessageBoxRequest& request) override;
     std::string openFile(const OpenFileRequest& request) override;
+    std::string saveFile(const SaveFileRequest& request) override;
+
+private:
+    std::string runChooser(const std::string& title, const std::string& filter, const std::string& extension,
+                           const std::string& folder, bool saving);
 };
 
 } // namespace vrx::gui

@@ -22,6 +22,8 @@ public:
     std::deque<int> nextResults;
     std::vector<OpenFileRequest> openRequests;
     std::deque<std::string> nextFiles; // "" = cancelled
+    std::vector<SaveFileRequest> saveRequests;
+    std::deque<std::string> nextSaveFiles; // "" = cancelled
 
     BoxAnswer standardBox(const std::string& title, const std::string& text, BoxIcon icon,
                           BoxButtons buttons) override {
@@ -43,6 +45,13 @@ public:
         if (nextFiles.empty()) return {};
         std::string path = nextFiles.front();
         nextFiles.pop_front();
+        return path;
+    }
+    std::string saveFile(const SaveFileRequest& request) override {
+        saveRequests.push_back(request);
+        if (nextSaveFiles.empty()) return {};
+        std::string path = nextSaveFiles.front();
+        nextSaveFiles.pop_front();
         return path;
     }
 };

@@ -28,6 +28,15 @@ struct OpenFileRequest {
     std::string folder;           // where the chooser starts
 };
 
+// A chooser for a file to write. The chooser itself asks before an existing file is replaced, and
+// adds defaultExtension to a name typed without one.
+struct SaveFileRequest {
+    std::string title;
+    std::string filter;           // as in OpenFileRequest
+    std::string defaultExtension; // ".log"
+    std::string folder;           // where the chooser starts; no name is preset
+};
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -38,6 +47,8 @@ public:
     virtual int messageBox(const MessageBoxRequest& request) = 0;
     // The full path of the chosen file, or "" when the chooser was cancelled.
     virtual std::string openFile(const OpenFileRequest& request) = 0;
+    // The full path the user confirmed, or "" when the chooser was cancelled.
+    virtual std::string saveFile(const SaveFileRequest& request) = 0;
 };
 
 } // namespace vrx
