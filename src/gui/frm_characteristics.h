@@ -1,0 +1,65 @@
+#pragma once
+// The " Pump Characteristics" window. It shows the test's state (progress, chart, results) and
+// forwards Start and Close; what they do is the core test's. Its test timer runs only while the
+// core test runs.
+#include <QDialog>
+#include <QTimer>
+#include <array>
+
+#include "pumptest/pump_test.h"
+
+class QGroupBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace vrx::gui {
+
+class PumpChart;
+
+class FrmCharacteristics : public QDialog {
+    Q_OBJECT
+public:
+    FrmCharacteristics(QWidget* parent, PumpTest& test, const Settings& settings);
+
+    // Takes everything from the test again; the program calls it from the test host's refresh.
+    void refresh();
+
+    // 0 " Start", 1 " Close".
+    QPushButton* button(int index) const { return m_buttons.at(static_cast<std::size_t>(index)); }
+    QProgressBar* progress() const { return m_progress; }
+    QGroupBox* frame(int pair) const { return m_frames.at(static_cast<std::size_t>(pair)); }
+    QLabel* labPump(int i) const { return m_labPump.at(static_cast<std::size_t>(i)); }
+    QLabel* labFlow(int i) const { return m_labFlow.at(static_cast<std::size_t>(i)); }
+    QLabel* labTub(int i) const { return m_labTub.at(static_cast<std::size_t>(i)); }
+    QLabel* labCapFlow(int i) const { return m_labCapFlow.at(static_cast<std::size_t>(i)); }
+    PumpChart* chart() const { return m_chart; }
+    QTimer& timerTest() { return m_timer; }
+
+public slots:
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QGroupBox* makeFrame(int pair);
+    void start();
+    void placeWindow();
+
+    PumpTest& m_test;
+    const Settings& m_settings;
+    QTimer m_timer;
+    PumpChart* m_chart = nullptr;
+    QProgressBar* m_progress = nullptr;
+    std::array<QPushButton*, 2> m_buttons{};
+    std::array<QGroupBox*, 2> m_frames{};
+    std::array<QLabel*, 4> m_labPump{};
+    std::array<QLabel*, 4> m_labFlow{};
+    std::array<QLabel*, 2> m_labTub{};
+    std::array<QLabel*, 2> m_labCapFlow{};
+    bool m_closed = false;
+};
+
+} // namespace vrx::gui
