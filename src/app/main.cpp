@@ -241,5 +241,6 @@ int main(int argc, char** argv) {
     vrx::LifecycleHooks withRecording = hooks;
     withRecording.stopRecording = [&recording] { recording.writer().stop(); };
     program.setHooks(withRecording);
+    outputs.keys().openRecordingSettings = [&recording] { recording.openRecordingSettings(); };
     return QApplication::exec();
 }

@@ -3,13 +3,24 @@
 #include <QMessageBox>
 
 #include "diag/messages.h"
+#include "frm_log.h"
 #include "frm_main.h"
+#include "recording/log_settings.h"
 
 namespace vrx {
 
 RecordingWiring::RecordingWiring(MainProgram& program, gui::FrmMain& window, const Clock& clock, Dialogs& dialogs)
-    : m_program(program), m_window(window), m_writer(program.settings(), program.state(), {clock, dialogs, *this}) {
+    : m_program(program), m_window(window), m_dialogs(dialogs), m_writer(program.settings(), program.state(), {clock, dialogs, *this}) {
     window.setTimerHandler(MainTimer::Log, [this] { m_writer.TimerLog_Timer(); });
+}
+
+void RecordingWiring::openRecordingSettings() {
+    Settings& s = m_program.settings();
+    LogSettings model(s, m_writer, m_dialogs);
+    gui::FrmLog dialog(&m_window, model, s.sys.AlwaysOnTop == kTrue);
+    dialog.exec();
+    // The dialog stores each choice as it is made; closing keeps them and any recording.
+    m_program.saveSystemFile();
 }
 
 void RecordingWiring::logError(const std::string& procedure, int number, const std::string& description) {

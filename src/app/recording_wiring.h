@@ -17,6 +17,8 @@ public:
     RecordingWiring(MainProgram& program, gui::FrmMain& window, const Clock& clock, Dialogs& dialogs);
 
     LogWriter& writer() { return m_writer; }
+    // The recording settings dialog (Ctrl+L, command button 5).
+    void openRecordingSettings();
 
     void logError(const std::string& procedure, int number, const std::string& description) override;
     void tellUser(const std::string& text) override;
@@ -26,6 +28,7 @@ public:
 private:
     MainProgram& m_program;
     gui::FrmMain& m_window;
+    Dialogs& m_dialogs;
     LogWriter m_writer;
 };
 

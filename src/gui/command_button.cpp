@@ -103,6 +103,11 @@ void CommandButton::paintEvent(QPaintEvent*) {
     case Glyph::Pumps: drawDrop(p, glyphCentre, s); break;
     case Glyph::Alarm: drawBell(p, glyphCentre, s); break;
     case Glyph::Shutdown: drawPower(p, glyphCentre, s, ink); break;
+    case Glyph::Record:
+        // A recording dot, red while the button is usable.
+        p.setBrush(on ? QColor(230, 70, 70) : ink);
+        p.drawEllipse(glyphCentre, s * 0.28, s * 0.28);
+        break;
     }
     if (m_opensMenu) {
         const qreal ax = r.right() - arrowW * 0.5 - 2, ay = r.center().y() + 1, h = arrowW * 0.38;

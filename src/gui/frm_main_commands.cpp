@@ -23,7 +23,8 @@ void FrmMain::buildCommandRow() {
           Built{kShutdownButton, CommandButton::Glyph::Shutdown, "Shutdown settings", "Shutdown settings (Ctrl+D)",
                 false},
           Built{kFanMenuButton, CommandButton::Glyph::Fans, "Fan menu", "Fans", true},
-          Built{kPumpMenuButton, CommandButton::Glyph::Pumps, "Pump menu", "Pumps", true}}) {
+          Built{kPumpMenuButton, CommandButton::Glyph::Pumps, "Pump menu", "Pumps", true},
+          Built{kRecordingButton, CommandButton::Glyph::Record, "Recording settings", "Recording (Ctrl+L)", false}}) {
         auto* button = new CommandButton(b.glyph, b.opensMenu, this);
         button->setObjectName(QString("xCtl_Button2_%1").arg(b.index));
         button->setText(b.tip);

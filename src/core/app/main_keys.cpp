@@ -33,6 +33,7 @@ bool MainKeys::Form_KeyDown(const KeyPress& press) {
         }
         if (press.letter == 'A') return run(openAlarmSettings);
         if (press.letter == 'D') return run(openShutdownSettings);
+        if (press.letter == 'L') return run(openRecordingSettings);
         return false;
     }
     return false;
@@ -47,6 +48,7 @@ bool MainKeys::run(const std::function<void()>& command) {
 void MainKeys::xCtl_Button2_Click(int index) {
     if (index == kAlarmButton) run(openAlarmSettings);
     if (index == kShutdownButton) run(openShutdownSettings);
+    if (index == kRecordingButton) run(openRecordingSettings);
     if (index == kFanMenuButton) m_surface.popupOutputMenu(OutputKind::Fan);
     if (index == kPumpMenuButton) m_surface.popupOutputMenu(OutputKind::Pump);
 }
