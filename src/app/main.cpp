@@ -24,6 +24,7 @@
 #include "folder_failure.h"
 #include "link_trace.h"
 #include "outputs_wiring.h"
+#include "pumptest_wiring.h"
 #include "recording_wiring.h"
 #include "safety_wiring.h"
 #include "frm_main.h"
@@ -242,5 +243,8 @@ int main(int argc, char** argv) {
     withRecording.stopRecording = [&recording] { recording.writer().stop(); };
     program.setHooks(withRecording);
     outputs.keys().openRecordingSettings = [&recording] { recording.openRecordingSettings(); };
+    vrx::PumpTestWiring pumpTest(program, window, dialogs, safety.state(),
+                                 [&window] { return window.timerEnabled(vrx::MainTimer::Com); });
+    outputs.openPumpTest = [&pumpTest] { pumpTest.openPumpTest(); };
     return QApplication::exec();
 }

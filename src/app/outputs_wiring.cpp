@@ -19,6 +19,10 @@ OutputsWiring::OutputsWiring(MainProgram& program, BalloonTip& balloons, gui::Fr
 
     window.outputMenuModel = [this](OutputKind kind) { return buildOutputMenu(m_program.settings(), kind); };
     window.onOutputItemChosen = [this](OutputKind kind, int unit, int item) {
+        if (unit < 0) {
+            if (kind == OutputKind::Pump && item == kPumpCharacteristicsItem && openPumpTest) openPumpTest();
+            return;
+        }
         if (kind == OutputKind::Fan) m_outputs.levels.mFanSelect(unit, item);
         else m_outputs.levels.mPumpSelect(unit, item);
     };

@@ -21,6 +21,8 @@ public:
     MainOutputsHost& host() { return m_host; }
     Outputs& outputs() { return m_outputs; }
     MainKeys& keys() { return m_keys; }
+    // The pump menu's "Pump Characteristics".
+    std::function<void()> openPumpTest;
     // While the safety state has an alarm, no output is lowered and commands say why.
     void guardWith(const SafetyState& safety);
     // False while the controller exchange is paused.

@@ -44,7 +44,9 @@ void OutputPopupMenu::setModel(const OutputMenu& model) {
             fillSubmenu(unit, model.submenus.at(static_cast<std::size_t>(unit)));
             action = addMenu(sub);
         } else {
+            // A command of its own (the pump test): unit -1 with its top item's index.
             action = addAction(caption);
+            connect(action, &QAction::triggered, this, [this, i] { emit itemChosen(m_kind, -1, static_cast<int>(i)); });
         }
         action->setObjectName(itemName);
         action->setProperty("index", static_cast<int>(i));

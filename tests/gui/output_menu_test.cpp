@@ -55,11 +55,11 @@ TEST(OutputMenu, TopItemsFollowTheControllerType) {
         {OutputKind::Pump,
          2,
          "TopPumpMnu",
-         {"Pump1", "Pump2", "-", "All Pumps", "Pump Characteristics[off]"}},
+         {"Pump1", "Pump2", "-", "All Pumps", "Pump Characteristics"}},
         {OutputKind::Pump,
          1,
          "TopPumpMnu",
-         {"Pump1", "Pump2[hidden]", "-", "All Pumps[hidden]", "Pump Characteristics[off]"}},
+         {"Pump1", "Pump2[hidden]", "-", "All Pumps[hidden]", "Pump Characteristics"}},
     };
     for (const Case& c : cases) {
         OutputPopupMenu menu(c.kind);

@@ -101,5 +101,15 @@ TEST_F(OutputsWiringTest, AdjustSaveUpdatesCaptionsAndFixedLevelOutputs) {
     window.outputMenu(OutputKind::Fan)->close();
 }
 
+TEST_F(OutputsWiringTest, PumpCharacteristicsOpensThePumpTest) {
+    int opened = 0;
+    wiring.openPumpTest = [&opened] { ++opened; };
+    window.popupOutputMenu(OutputKind::Pump);
+    for (QAction* a : window.outputMenu(OutputKind::Pump)->actions())
+        if (a->text() == "Pump Characteristics") a->trigger();
+    window.outputMenu(OutputKind::Pump)->close();
+    EXPECT_EQ(opened, 1);
+}
+
 } // namespace
 } // namespace vrx::gui

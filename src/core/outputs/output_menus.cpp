@@ -42,7 +42,6 @@ OutputMenu buildOutputMenu(const Settings& s, OutputKind kind) {
         menu.itemOfUnit = {3, 0, 1};
     }
     menu.enabled.assign(menu.items.size(), true);
-    if (kind == OutputKind::Pump) menu.enabled[kPumpCharacteristicsItem] = false;
     for (int unit = 0; unit < entryCount(kind); ++unit)
         menu.submenus.push_back(submenu(s, kind, unit));
     return menu;

@@ -32,7 +32,7 @@ OutputMenu buildOutputMenu(const Settings& s, OutputKind kind);
 // The captions of unit u's submenu, the level items built from the unit's table column.
 std::array<std::string, kSubmenuItems> mLevelCaption(const Settings& s, OutputKind kind, int unit);
 
-// "Pump Characteristics": its window does not exist yet, so the item stays disabled.
+// "Pump Characteristics": the pump test, chosen as top item (unit -1).
 inline constexpr int kPumpCharacteristicsItem = 4;
 
 } // namespace vrx
