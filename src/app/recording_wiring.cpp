@@ -1,6 +1,7 @@
 #include "recording_wiring.h"
 
 #include <QMessageBox>
+#include <filesystem>
 
 #include "diag/messages.h"
 #include "frm_log.h"
@@ -16,6 +17,12 @@ RecordingWiring::RecordingWiring(MainProgram& program, gui::FrmMain& window, con
 
 void RecordingWiring::openRecordingSettings() {
     Settings& s = m_program.settings();
+    // The default folder is ours to make: a new user should not be told it "cannot be found".
+    // A folder the user chose is never created behind their back (it may be a removed drive).
+    if (s.sys.LogFolder == m_program.paths().AppDir + "Logs/") {
+        std::error_code ec;
+        std::filesystem::create_directories(s.sys.LogFolder, ec);
+    }
     LogSettings model(s, m_writer, m_dialogs);
     gui::FrmLog dialog(&m_window, model, s.sys.AlwaysOnTop == kTrue);
     dialog.exec();
