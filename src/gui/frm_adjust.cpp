@@ -1,5 +1,7 @@
 #include "frm_adjust.h"
 
+#include "dialog_look.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -11,7 +13,6 @@
 namespace vrx::gui {
 
 namespace {
-const QColor kBackground(0xF7, 0xF7, 0xEF);
 constexpr int kClose = 0, kSave = 1, kDefault = 2;
 constexpr int kPageStep = 5;
 
@@ -24,13 +25,8 @@ bool isEnter(const QKeyEvent* key) {
 FrmAdjust::FrmAdjust(QWidget* parent, PowerAdjust& editor, bool alwaysOnTop)
     : QDialog(parent), m_editor(editor), m_work(editor) {
     setWindowTitle(QString::fromStdString(m_work.caption()));
-    setModal(true);
-    if (alwaysOnTop) setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, kBackground);
-    pal.setColor(QPalette::Button, kBackground);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    prepareModalDialog(*this, alwaysOnTop);
+    paintSettingsBackground(*this);
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);

@@ -1,5 +1,7 @@
 #include "frm_auto.h"
 
+#include "dialog_look.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -21,8 +23,7 @@ constexpr int kChannelsPerRow = 5;
 FrmAuto::FrmAuto(QWidget* parent, AutoEditor& editor, bool alwaysOnTop)
     : QDialog(parent), m_editor(editor), m_work(editor) {
     setWindowTitle(QString::fromStdString(m_work.caption()));
-    setModal(true);
-    if (alwaysOnTop) setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    prepareModalDialog(*this, alwaysOnTop);
 
     auto* channelBox = new QGroupBox(this);
     channelBox->setAccessibleName(QStringLiteral("Temperature channel"));

@@ -1,5 +1,7 @@
 #include "frm_log.h"
 
+#include "dialog_look.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -53,8 +55,7 @@ QString channelCaption(LogGroup group, int index) {
 
 FrmLog::FrmLog(QWidget* parent, LogSettings& model, bool alwaysOnTop) : QDialog(parent), m_model(model) {
     setWindowTitle(QStringLiteral(" Log"));
-    setModal(true);
-    if (alwaysOnTop) setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    prepareModalDialog(*this, alwaysOnTop);
     m_model.mFirstSetup();
 
     auto* layout = new QVBoxLayout(this);

@@ -1,5 +1,7 @@
 #include "frm_msgbox.h"
 
+#include "dialog_look.h"
+
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,8 +15,7 @@ namespace vrx::gui {
 
 FrmMsgbox::FrmMsgbox(const MessageBoxRequest& request, bool alwaysOnTop, QWidget* owner) : QDialog(owner) {
     setWindowTitle(QString::fromStdString(request.title));
-    setModal(true);
-    if (alwaysOnTop) setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    prepareModalDialog(*this, alwaysOnTop);
     const int tpp = screenTwipsPerPixel();
     const int width = request.widthTwips > 0 ? request.widthTwips : 5400;
     const int height = request.heightTwips > 0 ? request.heightTwips : 2400;

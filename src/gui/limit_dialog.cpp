@@ -1,5 +1,7 @@
 #include "limit_dialog.h"
 
+#include "dialog_look.h"
+
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -20,7 +22,6 @@
 namespace vrx::gui {
 
 namespace {
-const QColor kBackground(0xF7, 0xF7, 0xEF);
 const QColor kDot(0x52, 0x7A, 0xB9);
 constexpr int kSave = 0, kClose = 1;
 constexpr int kPageStep = 5;
@@ -45,13 +46,8 @@ QLabel* dotLabel(QWidget* parent) {
 
 LimitDialog::LimitDialog(QWidget* parent, Dialogs& dialogs, bool alwaysOnTop)
     : QDialog(parent), m_dialogs(dialogs) {
-    setModal(true);
-    if (alwaysOnTop) setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, kBackground);
-    pal.setColor(QPalette::Button, kBackground);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    prepareModalDialog(*this, alwaysOnTop);
+    paintSettingsBackground(*this);
 }
 
 std::size_t LimitDialog::at(int channel) {

@@ -57,6 +57,15 @@ void noRules(Settings& s) {
     s.pump.FlowShutdownOn.fill(0);
 }
 
+// Only channel 1's shutdown rule, at 50 C, with the given action (0 hardware, 1 software) and delay.
+void channelOneShutsDownAt50(Settings& s, int action, int delay) {
+    noRules(s);
+    s.temp.TempShutdownOn[0] = 1;
+    s.temp.TempShutdownLimit[0] = 50;
+    s.sys.ShutdownAction = static_cast<Int16>(action);
+    s.sys.ShutdownDelay = static_cast<Int16>(delay);
+}
+
 // Channel 1 passes its alarm limit: within two seconds the box gets every fan at 100 % and both
 // pumps at the top step, and Alarm.log gets a line a second while the alarm lasts.
 TEST(SafetyE2E, AlarmForcesFullCoolingAndLogsEverySecond) {
@@ -97,15 +106,7 @@ TEST(SafetyE2E, AlarmForcesFullCoolingAndLogsEverySecond) {
 // (dry-run) software power-off and an orderly exit.
 TEST(SafetyE2E, ShutdownLimitCountsDownAndEndsWithTheDryRunPowerOff) {
     SafetyRun run;
-    run.start(
-        [](Settings& s) {
-            noRules(s);
-            s.temp.TempShutdownOn[0] = 1;
-            s.temp.TempShutdownLimit[0] = 50;
-            s.sys.ShutdownAction = 1;
-            s.sys.ShutdownDelay = 3;
-        },
-        "2 overheat 1 70");
+    run.start([](Settings& s) { channelOneShutsDownAt50(s, 1, 3); }, "2 overheat 1 70");
     ASSERT_TRUE(run.vrx->started());
     const auto code = run.vrx->waitExit(60s);
     ASSERT_TRUE(code.has_value()) << test::readFile(run.vrxErr);
@@ -121,15 +122,7 @@ TEST(SafetyE2E, ShutdownLimitCountsDownAndEndsWithTheDryRunPowerOff) {
 // power (the simulator stops streaming) and vrx withdraws the request with the lost link.
 TEST(SafetyE2E, HardwareShutdownSendsThePowerOffByteAndWithdrawsItWithTheLink) {
     SafetyRun run;
-    run.start(
-        [](Settings& s) {
-            noRules(s);
-            s.temp.TempShutdownOn[0] = 1;
-            s.temp.TempShutdownLimit[0] = 50;
-            s.sys.ShutdownAction = 0;
-            s.sys.ShutdownDelay = 2;
-        },
-        "2 overheat 1 70");
+    run.start([](Settings& s) { channelOneShutsDownAt50(s, 0, 2); }, "2 overheat 1 70");
     ASSERT_TRUE(test::waitFor([&] { return test::readFile(run.simOut).find("POWER OFF REQUESTED") != std::string::npos; },
                               60s))
         << test::readFile(run.simOut);
