@@ -7,6 +7,10 @@ namespace vrx::gui {
 
 QColor fromBgr(std::int32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
+std::int32_t toBgr(const QColor& color) {
+    return static_cast<std::int32_t>(color.red() | (color.green() << 8) | (color.blue() << 16));
+}
+
 LiveGraphWidget::LiveGraphWidget(QWidget* parent) : QWidget(parent) { setCursor(Qt::CrossCursor); }
 
 void LiveGraphWidget::setTwipsPerPixel(int tpp) {

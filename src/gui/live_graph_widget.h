@@ -33,5 +33,6 @@ private:
 
 // 0x00BBGGRR to a colour.
 QColor fromBgr(std::int32_t bgr);
+std::int32_t toBgr(const QColor& color);
 
 } // namespace vrx::gui

@@ -1,11 +1,13 @@
 #include "qt_dialogs.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
 
 #include "frm_msgbox.h"
+#include "live_graph_widget.h"
 
 namespace vrx::gui {
 namespace {
@@ -97,6 +99,23 @@ std::string QtDialogs::openFile(const OpenFileRequest& request) {
 // QFileDialog asks before replacing an existing file in save mode (no DontConfirmOverwrite).
 std::string QtDialogs::saveFile(const SaveFileRequest& request) {
     return runChooser(request.title, request.filter, request.defaultExtension, request.folder, true);
+}
+
+} // namespace vrx::gui
+
+namespace vrx::gui {
+
+// Colours are kept as 0x00BBGGRR; the chooser opens in its full form, as the settings ask for an
+// exact colour more often than a named one.
+std::optional<std::int32_t> QtDialogs::chooseColor(std::int32_t bgr) {
+    QWidget* parent = QApplication::activeModalWidget();
+    if (!parent && owner) parent = owner();
+    QColorDialog chooser(fromBgr(bgr), parent && parent->isVisible() ? parent : nullptr);
+    if (alwaysOnTop && alwaysOnTop()) chooser.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    if (chooser.exec() != QDialog::Accepted) return std::nullopt;
+    const QColor c = chooser.selectedColor();
+    if (!c.isValid()) return std::nullopt;
+    return toBgr(c);
 }
 
 } // namespace vrx::gui

@@ -17,6 +17,7 @@ public:
     int messageBox(const MessageBoxRequest& request) override;
     std::string openFile(const OpenFileRequest& request) override;
     std::string saveFile(const SaveFileRequest& request) override;
+    std::optional<std::int32_t> chooseColor(std::int32_t bgr) override;
 
 private:
     std::string runChooser(const std::string& title, const std::string& filter, const std::string& extension,

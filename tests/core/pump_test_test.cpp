@@ -324,6 +324,8 @@ TEST(PumpTestResults, StoredResultShownAgainOnlyForKnownPairCounts) {
         EXPECT_EQ(chart.LabPump[0], c.shown ? "1,000 RPM" : "");
         EXPECT_EQ(chart.LabTub[0], c.shown ? "6mm" : "10/13mm");
         EXPECT_EQ(chart.LabCapFlow[1], "Flowmeter (ZRT-VX16)");
+        EXPECT_EQ(rig.test.captureEnabled(), c.shown);
+        EXPECT_EQ(chart.resultsInPicture, c.shown);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,8 @@ public:
     std::deque<std::string> nextFiles; // "" = cancelled
     std::vector<SaveFileRequest> saveRequests;
     std::deque<std::string> nextSaveFiles; // "" = cancelled
+    std::vector<std::int32_t> colorRequests;
+    std::deque<std::optional<std::int32_t>> nextColors; // nothing = cancelled
 
     BoxAnswer standardBox(const std::string& title, const std::string& text, BoxIcon icon,
                           BoxButtons buttons) override {
@@ -53,6 +56,13 @@ public:
         std::string path = nextSaveFiles.front();
         nextSaveFiles.pop_front();
         return path;
+    }
+    std::optional<std::int32_t> chooseColor(std::int32_t bgr) override {
+        colorRequests.push_back(bgr);
+        if (nextColors.empty()) return std::nullopt;
+        const auto c = nextColors.front();
+        nextColors.pop_front();
+        return c;
     }
 };
 

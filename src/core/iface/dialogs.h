@@ -1,6 +1,8 @@
 #pragma once
 // Message boxes and file choosers as the core asks for them; the GUI shows them, tests script the
 // answers.
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace vrx {
@@ -49,6 +51,9 @@ public:
     virtual std::string openFile(const OpenFileRequest& request) = 0;
     // The full path the user confirmed, or "" when the chooser was cancelled.
     virtual std::string saveFile(const SaveFileRequest& request) = 0;
+    // The desktop's colour chooser, opened on `bgr` (0x00BBGGRR, as colours are stored); the
+    // chosen colour in the same form, or nothing when it was cancelled.
+    virtual std::optional<std::int32_t> chooseColor(std::int32_t bgr) = 0;
 };
 
 } // namespace vrx

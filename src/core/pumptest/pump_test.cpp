@@ -50,7 +50,9 @@ void PumpTest::mOpenSet() {
 void PumpTest::open() {
     mOpenSet();
     clearChart(m_chart);
-    mLoadLogData(m_settings.test, m_chart);
+    // A stored result is the whole picture of the last test, so it may be captured again.
+    m_captureEnabled = mLoadLogData(m_settings.test, m_chart);
+    m_chart.resultsInPicture = m_captureEnabled;
     m_host.refresh();
 }
 
