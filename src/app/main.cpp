@@ -244,7 +244,7 @@ int main(int argc, char** argv) {
     program.setHooks(withRecording);
     outputs.keys().openRecordingSettings = [&recording] { recording.openRecordingSettings(); };
     vrx::PumpTestWiring pumpTest(program, window, dialogs, safety.state(),
-                                 [&window] { return window.timerEnabled(vrx::MainTimer::Com); });
+                                 [&window] { return window.timerEnabled(vrx::MainTimer::Com); }, paths.AppDir);
     outputs.openPumpTest = [&pumpTest] { pumpTest.openPumpTest(); };
     return QApplication::exec();
 }

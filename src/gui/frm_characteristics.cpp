@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "live_graph_widget.h"
 #include "pump_chart.h"
 #include "twips.h"
 
@@ -27,11 +28,6 @@ FrmCharacteristics::FrmCharacteristics(QWidget* parent, PumpTest& test, const Se
     : QDialog(parent), m_test(test), m_settings(settings) {
     setWindowTitle(" Pump Characteristics");
     setModal(true);
-    m_timer.setInterval(kTestTickMs);
-    connect(&m_timer, &QTimer::timeout, this, [this] {
-        m_test.TimerTest();
-        refresh();
-    });
 
     m_chart = new PumpChart(test.chart(), settings, this);
     m_progress = new QProgressBar(this);
@@ -43,8 +39,8 @@ FrmCharacteristics::FrmCharacteristics(QWidget* parent, PumpTest& test, const Se
         frames->addWidget(makeFrame(k));
 
     auto* buttons = new QHBoxLayout;
-    const char* captions[] = {" Start", " Close"};
-    for (int i = 0; i < 2; ++i) {
+    const char* captions[] = {" Start", " Capture", " Close"};
+    for (int i = 0; i < 3; ++i) {
         auto* b = new QPushButton(captions[i], this);
         b->setAccessibleName(QString(captions[i]).trimmed());
         b->setAutoDefault(false);
@@ -52,7 +48,10 @@ FrmCharacteristics::FrmCharacteristics(QWidget* parent, PumpTest& test, const Se
         m_buttons[at(i)] = b;
     }
     connect(m_buttons[0], &QPushButton::clicked, this, [this] { start(); });
-    connect(m_buttons[1], &QPushButton::clicked, this, [this] { reject(); });
+    connect(m_buttons[1], &QPushButton::clicked, this, [this] {
+        if (onCapture) onCapture();
+    });
+    connect(m_buttons[2], &QPushButton::clicked, this, [this] { reject(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_chart, 0, Qt::AlignHCenter);
@@ -80,7 +79,11 @@ QGroupBox* FrmCharacteristics::makeFrame(int pair) {
     m_labFlow[at(2 * pair + 1)] = label("Flow " + n + " low");
     m_labTub[at(pair)] = label("Tubing " + n);
     m_labCapFlow[at(pair)] = label("Flow meter " + n);
+    m_swatches[at(pair)] = makeSwatch(pair, "Pump " + n + " curve colour");
+    m_swatches[at(pair + 2)] = makeSwatch(pair + 2, "Flow meter " + n + " curve colour");
     grid->addWidget(new QLabel("Pump", box), 0, 0);
+    grid->addWidget(m_swatches[at(pair)], 1, 0, Qt::AlignLeft);
+    grid->addWidget(m_swatches[at(pair + 2)], 3, 0, Qt::AlignLeft);
     grid->addWidget(new QLabel("High :", box), 0, 1);
     grid->addWidget(m_labPump[at(2 * pair)], 0, 2);
     grid->addWidget(new QLabel("Low :", box), 1, 1);
@@ -96,6 +99,18 @@ QGroupBox* FrmCharacteristics::makeFrame(int pair) {
     return box;
 }
 
+QPushButton* FrmCharacteristics::makeSwatch(int k, const QString& name) {
+    auto* b = new QPushButton(this);
+    b->setAccessibleName(name);
+    b->setToolTip(name);
+    b->setAutoDefault(false);
+    b->setFixedSize(28, 14);
+    connect(b, &QPushButton::clicked, this, [this, k] {
+        if (onPickColor) onPickColor(k);
+    });
+    return b;
+}
+
 void FrmCharacteristics::refresh() {
     const PumpTestChart& c = m_test.chart();
     m_progress->setValue(std::min(m_test.TestStep(), 100));
@@ -108,10 +123,16 @@ void FrmCharacteristics::refresh() {
         m_labCapFlow[at(k)]->setText(QString::fromStdString(c.LabCapFlow[at(k)]));
     }
     m_frames[1]->setVisible(m_test.pairs() == 2);
+    const auto& pump = m_settings.pump;
+    for (int k = 0; k < 4; ++k) {
+        const Int32 bgr = k < 2 ? pump.PumpColor[at(k)] : pump.FlowColor[at(k - 2)];
+        m_swatches[at(k)]->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid gray;")
+                                             .arg(fromBgr(bgr).name()));
+        m_swatches[at(k)]->setEnabled(!m_test.running());
+    }
     m_buttons[0]->setEnabled(m_test.startEnabled());
+    m_buttons[1]->setEnabled(m_test.captureEnabled() && !m_test.running());
     setCursor(m_test.running() ? Qt::WaitCursor : Qt::ArrowCursor);
-    if (m_test.running() && !m_timer.isActive()) m_timer.start();
-    if (!m_test.running()) m_timer.stop();
     m_chart->update();
 }
 
@@ -142,10 +163,14 @@ void FrmCharacteristics::placeWindow() {
 void FrmCharacteristics::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) {
         const bool forward = event->key() == Qt::Key_Right;
-        for (int i = 0; i < 2; ++i) {
+        const int last = static_cast<int>(m_buttons.size()) - 1;
+        for (int i = 0; i <= last; ++i) {
             if (!m_buttons[at(i)]->hasFocus()) continue;
-            QPushButton* other = m_buttons[at(forward ? std::min(i + 1, 1) : std::max(i - 1, 0))];
-            if (other->isEnabled()) other->setFocus();
+            for (int j = forward ? i + 1 : i - 1; j >= 0 && j <= last; j += forward ? 1 : -1) {
+                if (!m_buttons[at(j)]->isEnabled()) continue;
+                m_buttons[at(j)]->setFocus();
+                break;
+            }
             return;
         }
     }
@@ -156,7 +181,6 @@ void FrmCharacteristics::done(int result) {
     // Every way out (Close, Escape, the close box) hands the outputs back once.
     if (!m_closed) {
         m_closed = true;
-        m_timer.stop();
         const int tpp = screenTwipsPerPixel();
         m_test.close(pos().x() * tpp, pos().y() * tpp);
     }

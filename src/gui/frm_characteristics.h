@@ -1,10 +1,9 @@
 #pragma once
 // The " Pump Characteristics" window. It shows the test's state (progress, chart, results) and
-// forwards Start and Close; what they do is the core test's. Its test timer runs only while the
-// core test runs.
+// forwards Start, Capture, Close and the colour swatches; what they do is the core's.
 #include <QDialog>
-#include <QTimer>
 #include <array>
+#include <functional>
 
 #include "pumptest/pump_test.h"
 
@@ -25,8 +24,13 @@ public:
     // Takes everything from the test again; the program calls it from the test host's refresh.
     void refresh();
 
-    // 0 " Start", 1 " Close".
+    // " Capture" and the swatches (0..1 pump curves, 2..3 flow curves) ask the program.
+    std::function<void()> onCapture;
+    std::function<void(int swatch)> onPickColor;
+
+    // 0 " Start", 1 " Capture", 2 " Close".
     QPushButton* button(int index) const { return m_buttons.at(static_cast<std::size_t>(index)); }
+    QPushButton* swatch(int k) const { return m_swatches.at(static_cast<std::size_t>(k)); }
     QProgressBar* progress() const { return m_progress; }
     QGroupBox* frame(int pair) const { return m_frames.at(static_cast<std::size_t>(pair)); }
     QLabel* labPump(int i) const { return m_labPump.at(static_cast<std::size_t>(i)); }
@@ -34,7 +38,6 @@ public:
     QLabel* labTub(int i) const { return m_labTub.at(static_cast<std::size_t>(i)); }
     QLabel* labCapFlow(int i) const { return m_labCapFlow.at(static_cast<std::size_t>(i)); }
     PumpChart* chart() const { return m_chart; }
-    QTimer& timerTest() { return m_timer; }
 
 public slots:
     void done(int result) override;
@@ -45,15 +48,16 @@ protected:
 
 private:
     QGroupBox* makeFrame(int pair);
+    QPushButton* makeSwatch(int k, const QString& name);
     void start();
     void placeWindow();
 
     PumpTest& m_test;
     const Settings& m_settings;
-    QTimer m_timer;
     PumpChart* m_chart = nullptr;
     QProgressBar* m_progress = nullptr;
-    std::array<QPushButton*, 2> m_buttons{};
+    std::array<QPushButton*, 3> m_buttons{};
+    std::array<QPushButton*, 4> m_swatches{};
     std::array<QGroupBox*, 2> m_frames{};
     std::array<QLabel*, 4> m_labPump{};
     std::array<QLabel*, 4> m_labFlow{};

@@ -28,10 +28,24 @@ FrmMsgbox::FrmMsgbox(const MessageBoxRequest& request, bool alwaysOnTop, QWidget
                                                                : QStyle::SP_MessageBoxInformation;
     picture->setPixmap(style()->standardIcon(icon).pixmap(32, 32));
     picture->setGeometry(twipsRect(300, 300, 480, 480, tpp));
-    m_line1 = new QLabel(QString::fromStdString(request.line1), this);
-    m_line2 = new QLabel(QString::fromStdString(request.line2), this);
-    m_line1->setGeometry(twipsRect(960, 300, width - 1200, 360, tpp));
-    m_line2->setGeometry(twipsRect(960, 700, width - 1200, 360, tpp));
+    // A message may span several lines ("\r\n") or be longer than the box is wide: each label
+    // wraps and is as tall as its text, and the second one starts below the first.
+    auto lineLabel = [this](const std::string& text) {
+        QString t = QString::fromStdString(text);
+        t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        auto* label = new QLabel(t, this);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    };
+    m_line1 = lineLabel(request.line1);
+    m_line2 = lineLabel(request.line2);
+    QRect first = twipsRect(960, 300, width - 1200, 360, tpp);
+    first.setHeight(std::max(first.height(), m_line1->heightForWidth(first.width())));
+    m_line1->setGeometry(first);
+    QRect second = twipsRect(960, 700, width - 1200, 360, tpp);
+    second.moveTop(std::max(second.top(), first.bottom() + 4));
+    m_line2->setGeometry(second);
 
     const MessageBoxLayout layout = layoutMessageBox(request.mode, width, height);
     m_first = new QPushButton(this);

@@ -53,6 +53,7 @@ void PumpChart::paintEvent(QPaintEvent*) {
     font.setPointSizeF(8.0 * kTwipsPerPixel); // 8 points once the painter's scale applies
     p.setFont(font);
     drawGrid(p);
+    drawTitle(p);
     drawAxisTexts(p);
     drawCurves(p);
     if (m_chart.resultsInPicture) drawResults(p);
@@ -64,6 +65,18 @@ void PumpChart::drawGrid(QPainter& p) const {
         p.drawLine(QPointF(900 + 300 * i, 901), QPointF(900 + 300 * i, 4500));
     for (int k = 0; k <= 18; ++k)
         p.drawLine(QPointF(901, 900 + 200 * k), QPointF(5700, 900 + 200 * k));
+}
+
+void PumpChart::drawTitle(QPainter& p) const {
+    p.save();
+    QFont title = p.font();
+    title.setFamily("Arial");
+    title.setBold(true);
+    title.setPointSizeF(11.0 * kTwipsPerPixel);
+    p.setFont(title);
+    p.setPen(QColor(0x40, 0x40, 0x40));
+    text(p, 2200, 200, "Pump Characteristics");
+    p.restore();
 }
 
 void PumpChart::drawAxisTexts(QPainter& p) const {

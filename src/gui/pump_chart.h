@@ -19,6 +19,7 @@ protected:
 
 private:
     void drawGrid(QPainter& p) const;
+    void drawTitle(QPainter& p) const;
     void drawAxisTexts(QPainter& p) const;
     void drawCurves(QPainter& p) const;
     void drawResults(QPainter& p) const;

@@ -57,27 +57,33 @@ TEST(FrmCharacteristics, ShowsTheStoredResultAndOnlyThePairsTheControllerHas) {
         EXPECT_EQ(w.labTub(0)->text(), "6mm");
         EXPECT_EQ(w.frame(1)->isVisible(), c.secondFrame);
         EXPECT_EQ(w.button(0)->text(), " Start");
-        EXPECT_EQ(w.button(1)->text(), " Close");
-        for (int i = 0; i < 2; ++i)
+        EXPECT_EQ(w.button(1)->text(), " Capture");
+        EXPECT_EQ(w.button(2)->text(), " Close");
+        EXPECT_TRUE(w.button(1)->isEnabled()) << "a stored result can be captured again";
+        for (int i = 0; i < 3; ++i)
             EXPECT_FALSE(w.button(i)->accessibleName().isEmpty());
+        for (int k = 0; k < 4; ++k)
+            EXPECT_FALSE(w.swatch(k)->accessibleName().isEmpty());
         EXPECT_FALSE(w.chart()->grab().isNull());
     }
 }
 
-TEST(FrmCharacteristics, StartRunsTheTimerUntilTheTestEnds) {
+TEST(FrmCharacteristics, ButtonsFollowTheTestFromStartToEnd) {
     Rig rig(2);
     FrmCharacteristics& w = *rig.window;
     w.show();
+    EXPECT_FALSE(w.button(1)->isEnabled()) << "nothing to capture yet";
     QTest::mouseClick(w.button(0), Qt::LeftButton);
     EXPECT_TRUE(rig.running);
-    EXPECT_TRUE(w.timerTest().isActive());
-    EXPECT_EQ(w.timerTest().interval(), 2000);
     EXPECT_FALSE(w.button(0)->isEnabled());
+    EXPECT_FALSE(w.button(1)->isEnabled());
+    EXPECT_FALSE(w.swatch(0)->isEnabled());
     for (int i = 0; i < 101; ++i)
         rig.tick();
     EXPECT_FALSE(rig.running);
-    EXPECT_FALSE(w.timerTest().isActive());
     EXPECT_TRUE(w.button(0)->isEnabled());
+    EXPECT_TRUE(w.button(1)->isEnabled());
+    EXPECT_TRUE(w.swatch(0)->isEnabled());
     EXPECT_EQ(w.progress()->value(), 100);
     EXPECT_EQ(w.labPump(0)->text(), "2,730 RPM");
     EXPECT_FALSE(w.chart()->grab().isNull());
@@ -93,10 +99,9 @@ TEST(FrmCharacteristics, ClosingDuringTheTestHandsTheOutputsBack) {
     for (int i = 0; i < 40; ++i)
         rig.tick();
     ASSERT_NE(rig.state.ControlBytes[29], 17);
-    QTest::mouseClick(w.button(1), Qt::LeftButton);
+    QTest::mouseClick(w.button(2), Qt::LeftButton);
     EXPECT_FALSE(w.isVisible());
     EXPECT_FALSE(rig.running);
-    EXPECT_FALSE(w.timerTest().isActive());
     EXPECT_EQ(rig.state.ControlBytes[29], 17);
     EXPECT_EQ(rig.state.ControlBytes[30], 20);
     EXPECT_EQ(rig.settings.test.PumpTestPumps, 9) << "no result stored";

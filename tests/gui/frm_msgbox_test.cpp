@@ -8,6 +8,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "diag/messages.h"
+
 namespace vrx::gui {
 namespace {
 
@@ -52,6 +54,17 @@ TEST(FrmMsgbox, ShowsTheRequestedTextsAndButtons) {
     EXPECT_FALSE(box.button(1)->isHidden());
     FrmMsgbox single({5400, 2400, 0, "T", "", "", 1}, false);
     EXPECT_TRUE(single.button(1)->isHidden());
+}
+
+TEST(FrmMsgbox, AMessageOfSeveralLinesIsShownWholeAboveTheButtons) {
+    // The pump test's caution: three lines in a box 8600 x 2200 twips.
+    FrmMsgbox box({8600, 2200, 2, "Pump Characteristics", MessageText(114), "", 1}, false);
+    box.show();
+    const QLabel* text = box.caption(0);
+    EXPECT_FALSE(text->text().contains(QLatin1Char('\r')));
+    EXPECT_GE(text->height(), text->heightForWidth(text->width()));
+    EXPECT_LE(text->geometry().bottom(), box.button(0)->geometry().top());
+    EXPECT_LE(box.caption(1)->geometry().top(), box.height());
 }
 
 } // namespace
