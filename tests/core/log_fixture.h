@@ -1,5 +1,6 @@
 #pragma once
 // Recording files built by the writer's own formatting, for the reader, viewer and CSV tests.
+#include <stdexcept>
 #include <string>
 #include <vector>
 
