@@ -119,14 +119,15 @@ std::string headerName(const std::string& utf8Name, std::size_t width) {
 std::optional<std::string> buildLogHeader(const Settings& s, const LocalDateTime& date, int recordLimit) {
     const auto line4 = settingsLine(s, date, recordLimit);
     if (!line4) return std::nullopt;
-    return "stx" + names(s.temp.TempName, 8) + kCrLf + names(s.fan.FanName, 7) + kCrLf + names(s.pump.PumpName, 11) +
-           names(s.pump.FlowName, 11) + "&&" + kCrLf + *line4 + kCrLf;
+    return "stx" + names(s.temp.TempName, kLogTempNameWidth) + kCrLf + names(s.fan.FanName, kLogFanNameWidth) +
+           kCrLf + names(s.pump.PumpName, kLogPumpFlowNameWidth) + names(s.pump.FlowName, kLogPumpFlowNameWidth) +
+           kLogNameBlockEnd + kCrLf + *line4 + kCrLf;
 }
 
 std::optional<std::string> buildLogLine(const Settings& s, const StatusTextArray& text, const LocalDateTime& t,
                                         int lineNumber) {
     std::string line = two(t.hour) + ":" + two(t.minute) + ":" + two(t.second) + ",";
-    line.reserve(112);
+    line.reserve(kLogMaxLineSize);
     for (std::size_t i = 0; i < 10; ++i) {
         const std::string& temp = text[kFirstTempEntry + i];
         if (s.temp.TempRecord[i] == 1 && !noTemperature(temp)) line += rightAlign(temp, 3);

@@ -13,6 +13,19 @@ namespace vrx {
 inline constexpr std::size_t kLogHeaderSize = 230;
 inline constexpr const char* kLogExtension = ".log";
 
+// Field widths of the header's name block; "&&" and CR LF close it.
+inline constexpr std::size_t kLogTempNameWidth = 8;
+inline constexpr std::size_t kLogFanNameWidth = 7;
+inline constexpr std::size_t kLogPumpFlowNameWidth = 11;
+inline constexpr const char* kLogNameBlockEnd = "&&";
+// The settings line without its CR LF.
+inline constexpr std::size_t kLogSettingsLineSize = 51;
+// The most data lines a file holds (an hour), and the longest data line with its CR LF: time and
+// comma, ten temperatures in 3, eight speeds and two flows in 4, each with its comma, the line
+// number in 4.
+inline constexpr int kLogMaxLines = 3600;
+inline constexpr std::size_t kLogMaxLineSize = 9 + 10 * 4 + 10 * 5 + 4 + 2;
+
 // Lines per file for RecordPeriodIndex 0..3; any other index reads as 3 so a file never has a
 // limit of 0.
 int logRecordLimit(Int16 periodIndex);

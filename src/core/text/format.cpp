@@ -79,6 +79,10 @@ std::string formatFixed(double value, int decimals) {
     return roundDecimal(value, decimals);
 }
 
+std::string formatPlain(double value) {
+    return shortestFixed(value == 0 ? 0.0 : value);
+}
+
 std::string formatWhole(double value) {
     return formatThousands(std::stoll(roundDecimal(value, 0)));
 }

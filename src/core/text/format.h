@@ -17,6 +17,10 @@ std::string formatThousands(std::int64_t value);
 // "0.0" / "0.00": fixed decimals of the decimal value, halves away from zero (23.85 -> "23.9").
 std::string formatFixed(double value, int decimals);
 
+// A number as its shortest decimal text that reads back the same, without exponent or grouping:
+// 35 -> "35", 1.5 -> "1.5", -30 -> "-30".
+std::string formatPlain(double value);
+
 // "#,#0" of a fraction: rounded like formatFixed, then grouped (1499.5 -> "1,500").
 std::string formatWhole(double value);
 
