@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <iostream>
 #include <string>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -15,6 +16,7 @@
 #include "folder_failure.h"
 #include "frm_main.h"
 #include "posix_file_access.h"
+#include "recording/log_csv.h"
 #include "settings/system_file.h"
 #include "single_instance.h"
 #include "wired_program.h"
@@ -31,12 +33,15 @@ struct Options {
 
 void printUsage() {
     std::puts("Usage: vrx [--app-dir DIR] [--simulate] [--ports-only] [--trace-link] [--dry-run-power-off]\n"
+              "       vrx --export-csv LOG [OUT]\n"
               "  --app-dir DIR  keep settings and logs in DIR (default: the program's folder when\n"
               "                 writable, else ~/.local/share/vrx)\n"
               "  --simulate     run against the built-in simulated controller (implies --dry-run-power-off)\n"
               "  --ports-only   use only the port numbers bound in DIR/ports (never /dev/ttyS*, ...)\n"
               "  --trace-link   print every message sent to the controller on standard output\n"
-              "  --dry-run-power-off  never power the computer off: only say so on standard error");
+              "  --dry-run-power-off  never power the computer off: only say so on standard error\n"
+              "  --export-csv LOG [OUT]  write the recording LOG as CSV to OUT (default: LOG with .csv;\n"
+              "                 - for standard output) and exit; needs no display and no data folder");
 }
 
 // Returns false (after saying why) for a command line it cannot use.
@@ -87,12 +92,21 @@ void onTerminate(int) {
 } // namespace
 
 int main(int argc, char** argv) {
+    static vrx::PosixFileAccess files; // before the first file of the program is touched
+    vrx::installFileAccess(&files);
+    // A conversion only: no window, no data folder and no lock, so it may run beside a running vrx.
+    if (argc >= 2 && std::string_view(argv[1]) == "--export-csv") {
+        std::string out, err;
+        const int status = vrx::exportCsvCommand({argv + 2, argv + argc}, out, err);
+        std::cout.write(out.data(), static_cast<std::streamsize>(out.size()));
+        std::cerr << err;
+        if (status == 2) printUsage();
+        return status;
+    }
+
     Options options;
     int exitCode = 0;
     if (!parseOptions(argc, argv, options, exitCode)) return exitCode;
-
-    static vrx::PosixFileAccess files; // before the first file of the program is touched
-    vrx::installFileAccess(&files);
 
     const char* home = std::getenv("HOME");
     std::string folderError;
