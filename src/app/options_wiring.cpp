@@ -20,8 +20,9 @@ void OptionsWiring::openOptions() {
     Settings& s = m_program.settings();
     OptionsEditor editor;
     editor.mOpenCFG(s, m_link.state(), portEntries(m_ports, m_ports.candidatePorts()));
-    gui::FrmOptions dialog(&m_window, editor, m_dialogs, s.sys.AlwaysOnTop == kTrue,
-                           [this, &s](const OptionsEditor& e) { return e.isButtonScan_Click(s, *this, m_dialogs); });
+    gui::FrmOptions dialog(
+        &m_window, editor, m_dialogs, s.sys.AlwaysOnTop == kTrue,
+        [this, &s](const OptionsEditor& e) { return e.isButtonScan_Click(s, *this, m_dialogs); });
     m_open = &dialog;
     const bool confirmed = dialog.exec() == QDialog::Accepted;
     m_open = nullptr;
@@ -37,8 +38,10 @@ void OptionsWiring::stopLink() {
 }
 
 void OptionsWiring::setAutoStart(bool on) {
-    if (on) m_autoStarter.install();
-    else m_autoStarter.uninstall();
+    if (on)
+        m_autoStarter.install();
+    else
+        m_autoStarter.uninstall();
 }
 
 void OptionsWiring::refreshGraph() {

@@ -1,5 +1,6 @@
 #include "frm_options.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -16,7 +17,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QToolButton>
-#include <QAbstractItemView>
 #include <QVBoxLayout>
 
 #include "dialog_look.h"
@@ -54,8 +54,10 @@ protected:
         QPainter p(this);
         p.fillRect(rect(), m_back);
         p.setPen(m_grid);
-        for (int x = 0; x < width(); x += 12) p.drawLine(x, 0, x, height());
-        for (int y = 0; y < height(); y += 9) p.drawLine(0, y, width(), y);
+        for (int x = 0; x < width(); x += 12)
+            p.drawLine(x, 0, x, height());
+        for (int y = 0; y < height(); y += 9)
+            p.drawLine(0, y, width(), y);
         p.setPen(m_text);
         p.drawText(rect(), Qt::AlignCenter, QStringLiteral("Text"));
     }
@@ -64,26 +66,34 @@ private:
     QColor m_back, m_text, m_grid;
 };
 
-
 QString seriesCaption(Swatch kind, int index) {
     const QString n = QString::number(index + 1);
     switch (kind) {
-    case Swatch::Temp: return QStringLiteral("Ch ") + n;
-    case Swatch::Fan: return QStringLiteral("Fan") + n;
-    case Swatch::Pump: return QStringLiteral("Pump") + n;
-    case Swatch::Flow: return QStringLiteral("Flow") + n;
-    case Swatch::Graph: break;
+    case Swatch::Temp:
+        return QStringLiteral("Ch ") + n;
+    case Swatch::Fan:
+        return QStringLiteral("Fan") + n;
+    case Swatch::Pump:
+        return QStringLiteral("Pump") + n;
+    case Swatch::Flow:
+        return QStringLiteral("Flow") + n;
+    case Swatch::Graph:
+        break;
     }
     return {};
 }
 
 int seriesCount(Swatch kind) {
     switch (kind) {
-    case Swatch::Temp: return 10;
-    case Swatch::Fan: return 6;
+    case Swatch::Temp:
+        return 10;
+    case Swatch::Fan:
+        return 6;
     case Swatch::Pump:
-    case Swatch::Flow: return 2;
-    case Swatch::Graph: return 3;
+    case Swatch::Flow:
+        return 2;
+    case Swatch::Graph:
+        return 3;
     }
     return 0;
 }
@@ -91,11 +101,15 @@ int seriesCount(Swatch kind) {
 bool& seriesFlag(OptionValues& v, Swatch kind, int index) {
     const auto i = static_cast<std::size_t>(index);
     switch (kind) {
-    case Swatch::Temp: return v.tempGraph.at(i);
-    case Swatch::Fan: return v.fanGraph.at(i);
-    case Swatch::Pump: return v.pumpGraph.at(i);
+    case Swatch::Temp:
+        return v.tempGraph.at(i);
+    case Swatch::Fan:
+        return v.fanGraph.at(i);
+    case Swatch::Pump:
+        return v.pumpGraph.at(i);
     case Swatch::Flow:
-    case Swatch::Graph: break;
+    case Swatch::Graph:
+        break;
     }
     return v.flowGraph.at(i);
 }
@@ -171,7 +185,8 @@ QGroupBox* FrmOptions::buildPort() {
     m_portBox->view()->setAccessibleName(QStringLiteral("Ports found"));
     m_portBox->setToolTip(QStringLiteral("A port number from 1 to 255; empty to scan every port"));
     m_portBox->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("255  (/dev/ttyUSB31)")) + 40);
-    for (const PortEntry& p : m_work.ports()) m_portBox->addItem(str(p.label), p.number);
+    for (const PortEntry& p : m_work.ports())
+        m_portBox->addItem(str(p.label), p.number);
     m_portBox->setEditText(str(m_work.values().portText));
     // A chosen list entry puts its number in the box; the device name is only there to see.
     connect(m_portBox, &QComboBox::activated, this, [this](int index) {
@@ -307,15 +322,18 @@ QGroupBox* FrmOptions::buildFlow() {
         auto* meter = new QWidget(box);
         auto* grid = new QGridLayout(meter);
         grid->setContentsMargins(0, 0, 0, 0);
-        grid->addWidget(new QLabel(QStringLiteral("Flow Meter #") + suffix + QStringLiteral(" :"), meter), 0, 0);
-        grid->addWidget(optionRow(QStringLiteral("OptFlow") + suffix, {{1, text("ZRT-VX17")}, {2, text("ZRT-VX16")}},
-                                  v.flowModel[mi], [this, mi](int c) { m_work.values().flowModel[mi] = c; }),
+        grid->addWidget(new QLabel(QStringLiteral("Flow Meter #") + suffix + QStringLiteral(" :"), meter), 0,
+                        0);
+        grid->addWidget(optionRow(QStringLiteral("OptFlow") + suffix,
+                                  {{1, text("ZRT-VX17")}, {2, text("ZRT-VX16")}}, v.flowModel[mi],
+                                  [this, mi](int c) { m_work.values().flowModel[mi] = c; }),
                         0, 1);
         grid->addWidget(new QLabel(QStringLiteral("Tubing(I.D.) :"), meter), 1, 0);
-        grid->addWidget(optionRow(QStringLiteral("OptHose") + suffix,
-                                  {{1, QStringLiteral("10/13mm (3/8\", 1/2\")")}, {2, QStringLiteral("6mm (1/4\")")}},
-                                  v.tubeSize[mi], [this, mi](int c) { m_work.values().tubeSize[mi] = c; }),
-                        1, 1);
+        grid->addWidget(
+            optionRow(QStringLiteral("OptHose") + suffix,
+                      {{1, QStringLiteral("10/13mm (3/8\", 1/2\")")}, {2, QStringLiteral("6mm (1/4\")")}},
+                      v.tubeSize[mi], [this, mi](int c) { m_work.values().tubeSize[mi] = c; }),
+            1, 1);
         layout->addWidget(meter);
         m_meterRows[mi] = meter;
     }
@@ -370,8 +388,10 @@ QGroupBox* FrmOptions::buildSeries() {
             grid->addWidget(row.swatch, r, c + 1);
             showSwatch(kind, i);
         }
-        if (kind == Swatch::Temp) column = 4;
-        else if (kind == Swatch::Fan) column = 6;
+        if (kind == Swatch::Temp)
+            column = 4;
+        else if (kind == Swatch::Fan)
+            column = 6;
     }
     return box;
 }
@@ -386,8 +406,8 @@ QGroupBox* FrmOptions::buildColors() {
     for (int i = 0; i < 3; ++i) {
         const QString& name = names[static_cast<std::size_t>(i)];
         grid->addWidget(new QLabel(name, box), i, 0);
-        m_graphSwatches[static_cast<std::size_t>(i)] =
-            makeSwatch(Swatch::Graph, i, QStringLiteral("Graph ") + name.toLower() + QStringLiteral(" colour"));
+        m_graphSwatches[static_cast<std::size_t>(i)] = makeSwatch(
+            Swatch::Graph, i, QStringLiteral("Graph ") + name.toLower() + QStringLiteral(" colour"));
         grid->addWidget(m_graphSwatches[static_cast<std::size_t>(i)], i, 1);
         showSwatch(Swatch::Graph, i);
     }
@@ -409,9 +429,10 @@ QGroupBox* FrmOptions::buildGraphChoice() {
                                  {4, text("Flowmeter")}},
                                 v.cycleMode, [this](int c) { m_work.values().cycleMode = c; }));
     layout->addWidget(new QLabel(text("Time inteval "), box));
-    layout->addWidget(optionRow(QStringLiteral("OptSec"),
-                                {{0, text("5sec")}, {1, text("10sec")}, {2, text("20 sec")}, {3, text("30 sec")}},
-                                v.cycleTimeIndex, [this](int c) { m_work.values().cycleTimeIndex = c; }));
+    layout->addWidget(
+        optionRow(QStringLiteral("OptSec"),
+                  {{0, text("5sec")}, {1, text("10sec")}, {2, text("20 sec")}, {3, text("30 sec")}},
+                  v.cycleTimeIndex, [this](int c) { m_work.values().cycleTimeIndex = c; }));
     return box;
 }
 

@@ -92,10 +92,23 @@ TEST(MeasureNumberValue, WholeNumbersWithinARangeOnly) {
         std::optional<int> value;
     };
     const Case cases[] = {
-        {"7", 7},           {" -12 ", -12},       {"+3", 3},           {"100", 100},          {"-100", -100},
-        {"101", std::nullopt}, {"-101", std::nullopt}, {"12.5", std::nullopt}, {"3.0", std::nullopt},
-        {"1e2", std::nullopt}, {"1,0", std::nullopt},  {"", std::nullopt},     {" ", std::nullopt},
-        {"-", std::nullopt},   {"7a", std::nullopt},   {"- 7", std::nullopt},  {"99999999999999999999", std::nullopt},
+        {"7", 7},
+        {" -12 ", -12},
+        {"+3", 3},
+        {"100", 100},
+        {"-100", -100},
+        {"101", std::nullopt},
+        {"-101", std::nullopt},
+        {"12.5", std::nullopt},
+        {"3.0", std::nullopt},
+        {"1e2", std::nullopt},
+        {"1,0", std::nullopt},
+        {"", std::nullopt},
+        {" ", std::nullopt},
+        {"-", std::nullopt},
+        {"7a", std::nullopt},
+        {"- 7", std::nullopt},
+        {"99999999999999999999", std::nullopt},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

@@ -50,12 +50,9 @@ TEST(OptionsEditor, OpensWithThePortAndLinkStateTheProgramIsIn) {
         const char* caption;
     };
     const Case cases[] = {
-        {3, 0, 0, "3", false, "ON", "Stop"},
-        {3, 9, 0, "9", true, "ON", "Stop"},
-        {0, 0, 5, "", false, "Scanning...", "Stop"},
-        {0, 0, 29, "", false, "Scanning...", "Stop"},
-        {0, 7, 30, "7", true, "OFF", "Scan"},
-        {0, 0, 60, "", false, "OFF", "Scan"},
+        {3, 0, 0, "3", false, "ON", "Stop"},         {3, 9, 0, "9", true, "ON", "Stop"},
+        {0, 0, 5, "", false, "Scanning...", "Stop"}, {0, 0, 29, "", false, "Scanning...", "Stop"},
+        {0, 7, 30, "7", true, "OFF", "Scan"},        {0, 0, 60, "", false, "OFF", "Scan"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text + std::string("/") + c.state);
@@ -127,24 +124,74 @@ TEST(OptionsEditor, ARefusedFieldIsNamedAndNothingIsStored) {
     };
     const std::string offset3 = "Temperature offset of CPU";
     const Case cases[] = {
-        {"offset too big", [](OptionValues& v) { v.offsetText[3] = "150"; }, {OptionField::Offset, 3},
-         kGeneralTitle, offset3, true},
-        {"offset too small", [](OptionValues& v) { v.offsetText[3] = "-101"; }, {OptionField::Offset, 3},
-         kGeneralTitle, offset3, true},
-        {"offset words", [](OptionValues& v) { v.offsetText[3] = "abc"; }, {OptionField::Offset, 3},
-         kGeneralTitle, offset3, false},
-        {"offset fraction", [](OptionValues& v) { v.offsetText[3] = "12.5"; }, {OptionField::Offset, 3},
-         kGeneralTitle, offset3, false},
-        {"offset empty", [](OptionValues& v) { v.offsetText[9] = " "; }, {OptionField::Offset, 9},
-         kGeneralTitle, "Temperature offset of Ch 10", false},
-        {"first of two offsets", [](OptionValues& v) { v.offsetText[8] = "x"; v.offsetText[2] = "500"; },
-         {OptionField::Offset, 2}, kGeneralTitle, "Temperature offset of Ch 3", true},
-        {"port name", [](OptionValues& v) { v.portText = "COM3"; }, {OptionField::Port, 0}, " Setting", "Port", false},
-        {"port zero", [](OptionValues& v) { v.portText = "0"; }, {OptionField::Port, 0}, " Setting", "Port", false},
-        {"port 256", [](OptionValues& v) { v.portText = "256"; }, {OptionField::Port, 0}, " Setting", "Port", false},
-        {"port overflow", [](OptionValues& v) { v.portText = "70000"; }, {OptionField::Port, 0}, " Setting", "Port",
+        {"offset too big",
+         [](OptionValues& v) { v.offsetText[3] = "150"; },
+         {OptionField::Offset, 3},
+         kGeneralTitle,
+         offset3,
+         true},
+        {"offset too small",
+         [](OptionValues& v) { v.offsetText[3] = "-101"; },
+         {OptionField::Offset, 3},
+         kGeneralTitle,
+         offset3,
+         true},
+        {"offset words",
+         [](OptionValues& v) { v.offsetText[3] = "abc"; },
+         {OptionField::Offset, 3},
+         kGeneralTitle,
+         offset3,
          false},
-        {"port fraction", [](OptionValues& v) { v.portText = "3.0"; }, {OptionField::Port, 0}, " Setting", "Port",
+        {"offset fraction",
+         [](OptionValues& v) { v.offsetText[3] = "12.5"; },
+         {OptionField::Offset, 3},
+         kGeneralTitle,
+         offset3,
+         false},
+        {"offset empty",
+         [](OptionValues& v) { v.offsetText[9] = " "; },
+         {OptionField::Offset, 9},
+         kGeneralTitle,
+         "Temperature offset of Ch 10",
+         false},
+        {"first of two offsets",
+         [](OptionValues& v) {
+             v.offsetText[8] = "x";
+             v.offsetText[2] = "500";
+         },
+         {OptionField::Offset, 2},
+         kGeneralTitle,
+         "Temperature offset of Ch 3",
+         true},
+        {"port name",
+         [](OptionValues& v) { v.portText = "COM3"; },
+         {OptionField::Port, 0},
+         " Setting",
+         "Port",
+         false},
+        {"port zero",
+         [](OptionValues& v) { v.portText = "0"; },
+         {OptionField::Port, 0},
+         " Setting",
+         "Port",
+         false},
+        {"port 256",
+         [](OptionValues& v) { v.portText = "256"; },
+         {OptionField::Port, 0},
+         " Setting",
+         "Port",
+         false},
+        {"port overflow",
+         [](OptionValues& v) { v.portText = "70000"; },
+         {OptionField::Port, 0},
+         " Setting",
+         "Port",
+         false},
+        {"port fraction",
+         [](OptionValues& v) { v.portText = "3.0"; },
+         {OptionField::Port, 0},
+         " Setting",
+         "Port",
          false},
     };
     for (const Case& c : cases) {
@@ -190,12 +237,37 @@ TEST(OptionsEditor, AcceptsTheEdgesOfEveryRange) {
         Int16 offset0;
     };
     const Case cases[] = {
-        {"offsets at both ends", [](OptionValues& v) { v.offsetText[0] = "100"; v.offsetText[1] = "-100"; }, 4, 100},
+        {"offsets at both ends",
+         [](OptionValues& v) {
+             v.offsetText[0] = "100";
+             v.offsetText[1] = "-100";
+         },
+         4, 100},
         {"blanks around", [](OptionValues& v) { v.offsetText[0] = " -7 "; }, 4, -7},
-        {"port 1", [](OptionValues& v) { v.fixedPort = true; v.portText = "1"; }, 1, 0},
-        {"port 255", [](OptionValues& v) { v.fixedPort = true; v.portText = " 255 "; }, 255, 0},
-        {"fixed but empty: scan", [](OptionValues& v) { v.fixedPort = true; v.portText = ""; }, 0, 0},
-        {"not fixed: text unused", [](OptionValues& v) { v.fixedPort = false; v.portText = "COM3"; }, 0, 0},
+        {"port 1",
+         [](OptionValues& v) {
+             v.fixedPort = true;
+             v.portText = "1";
+         },
+         1, 0},
+        {"port 255",
+         [](OptionValues& v) {
+             v.fixedPort = true;
+             v.portText = " 255 ";
+         },
+         255, 0},
+        {"fixed but empty: scan",
+         [](OptionValues& v) {
+             v.fixedPort = true;
+             v.portText = "";
+         },
+         0, 0},
+        {"not fixed: text unused",
+         [](OptionValues& v) {
+             v.fixedPort = false;
+             v.portText = "COM3";
+         },
+         0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -245,8 +317,7 @@ TEST(OptionsEditor, SaveAppliesEachKindOfChange) {
              EXPECT_EQ(r.settings.temp.TempOffset[6], 12);
          },
          kSaveCalls},
-        {"flow unit converts the flow limits once",
-         [](Rig& r) { r.editor.values().flowUnit = 2; },
+        {"flow unit converts the flow limits once", [](Rig& r) { r.editor.values().flowUnit = 2; },
          [](const Rig& r) {
              EXPECT_EQ(r.settings.pump.FlowUnit, 2);
              EXPECT_EQ(r.settings.pump.FlowAlarmLimit, (std::array<std::string, 2>{"0.53", "0.53"}));
@@ -303,10 +374,8 @@ TEST(OptionsEditor, SaveAppliesEachKindOfChange) {
              EXPECT_EQ(r.graph.cycleCurrent(), GroupTemperature);
          },
          kSaveCalls},
-        {"a group shown at once",
-         [](Rig& r) { r.editor.values().cycleMode = GroupFlow; },
-         [](const Rig& r) { EXPECT_EQ(r.graph.cycleCurrent(), GroupFlow); },
-         kSaveCalls},
+        {"a group shown at once", [](Rig& r) { r.editor.values().cycleMode = GroupFlow; },
+         [](const Rig& r) { EXPECT_EQ(r.graph.cycleCurrent(), GroupFlow); }, kSaveCalls},
         {"a new fixed port moves the link",
          [](Rig& r) {
              r.editor.values().fixedPort = true;
@@ -319,8 +388,7 @@ TEST(OptionsEditor, SaveAppliesEachKindOfChange) {
              r.editor.values().fixedPort = true;
              r.editor.values().portText = "3";
          },
-         [](const Rig& r) { EXPECT_EQ(r.settings.sys.FixedComPort, 3); },
-         kSaveCalls},
+         [](const Rig& r) { EXPECT_EQ(r.settings.sys.FixedComPort, 3); }, kSaveCalls},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -358,8 +426,11 @@ TEST(OptionsEditor, OffsetBoxesFollowTheScrollBarAndWarnOnLeaving) {
         bool accepted;
         std::optional<int> position;
     };
-    const Case cases[] = {{"0", true, 0},         {"-5", true, 5},           {"150", false, std::nullopt},
-                          {"abc", false, std::nullopt}, {"2.5", false, std::nullopt}};
+    const Case cases[] = {{"0", true, 0},
+                          {"-5", true, 5},
+                          {"150", false, std::nullopt},
+                          {"abc", false, std::nullopt},
+                          {"2.5", false, std::nullopt}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         test::FakeDialogs dialogs;
@@ -420,10 +491,9 @@ TEST(OptionsEditor, PortListNamesTheDevices) {
     std::filesystem::create_directories(dir.path() / "ports");
     std::filesystem::create_symlink("/dev/pts/4", dir.path() / "ports" / "COM5");
     PortMap map(dir.path());
-    EXPECT_EQ(portEntries(map, {1, 5, 34, 200}), (std::vector<PortEntry>{{1, "1  (/dev/ttyS0)"},
-                                                                         {5, "5  (/dev/pts/4)"},
-                                                                         {34, "34  (/dev/ttyUSB1)"},
-                                                                         {200, "200"}}));
+    EXPECT_EQ(portEntries(map, {1, 5, 34, 200}),
+              (std::vector<PortEntry>{
+                  {1, "1  (/dev/ttyS0)"}, {5, "5  (/dev/pts/4)"}, {34, "34  (/dev/ttyUSB1)"}, {200, "200"}}));
     Rig r;
     r.editor.mOpenCFG(r.settings, r.link, portEntries(map, {5}));
     ASSERT_EQ(r.editor.ports().size(), 1u);

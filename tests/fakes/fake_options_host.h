@@ -16,7 +16,9 @@ public:
     void setAutoStart(bool on) override { calls.push_back(on ? "autoStart:on" : "autoStart:off"); }
     void refreshGraph() override { calls.push_back("refreshGraph"); }
     void saveSystemFile() override { calls.push_back("save"); }
-    void logError(const std::string& procedure, const std::string&) override { calls.push_back("log:" + procedure); }
+    void logError(const std::string& procedure, const std::string&) override {
+        calls.push_back("log:" + procedure);
+    }
 };
 
 } // namespace vrx::test

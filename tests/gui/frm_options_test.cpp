@@ -81,7 +81,8 @@ TEST(FrmOptions, ShowsTheSettingsNamesEveryControlAndHidesWhatASmallBoardLacks) 
     EXPECT_EQ(d.seriesBox(Swatch::Temp, 9)->text(), "Ch 10");
     for (QWidget* w : d.findChildren<QWidget*>()) {
         if (w->focusPolicy() == Qt::NoFocus || qobject_cast<QMenu*>(w)) continue;
-        EXPECT_FALSE(w->accessibleName().isEmpty()) << w->metaObject()->className() << " " << w->objectName().toStdString();
+        EXPECT_FALSE(w->accessibleName().isEmpty())
+            << w->metaObject()->className() << " " << w->objectName().toStdString();
     }
 
     OptionsEditor small = loaded(defaults(1));

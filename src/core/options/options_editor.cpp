@@ -28,12 +28,14 @@ Int16 flag(bool on) {
 
 template <std::size_t N> std::array<bool, N> drawn(const std::array<Int16, N>& flags) {
     std::array<bool, N> out{};
-    for (std::size_t i = 0; i < N; ++i) out[i] = flags[i] == 1;
+    for (std::size_t i = 0; i < N; ++i)
+        out[i] = flags[i] == 1;
     return out;
 }
 
 template <std::size_t N> void storeDrawn(std::array<Int16, N>& flags, const std::array<bool, N>& on) {
-    for (std::size_t i = 0; i < N; ++i) flags[i] = code(on[i]);
+    for (std::size_t i = 0; i < N; ++i)
+        flags[i] = code(on[i]);
 }
 
 // The port box: empty means any port (scanning), else a whole number 1..255; 0 stands for empty.
@@ -43,7 +45,8 @@ std::optional<int> portTextValue(const std::string& text) {
 }
 
 std::size_t at(int index, std::size_t size) {
-    if (index < 0 || static_cast<std::size_t>(index) >= size) throw std::out_of_range("OptionsEditor: no such row");
+    if (index < 0 || static_cast<std::size_t>(index) >= size)
+        throw std::out_of_range("OptionsEditor: no such row");
     return static_cast<std::size_t>(index);
 }
 } // namespace
@@ -100,7 +103,8 @@ void OptionsEditor::mOpenCFG(const Settings& s, const LinkState& link, std::vect
     v.fanGraph = drawn(s.fan.FanGraphOn);
     v.pumpGraph = drawn(s.pump.PumpGraphOn);
     v.flowGraph = drawn(s.pump.FlowGraphOn);
-    for (std::size_t i = 0; i < v.offsetText.size(); ++i) v.offsetText[i] = std::to_string(s.temp.TempOffset[i]);
+    for (std::size_t i = 0; i < v.offsetText.size(); ++i)
+        v.offsetText[i] = std::to_string(s.temp.TempOffset[i]);
 }
 
 const std::string& OptionsEditor::channelName(int channel) const {
@@ -122,8 +126,8 @@ void OptionsEditor::TxtOffset_DblClick(int channel) {
 }
 
 std::optional<int> OptionsEditor::scrollPosition(int channel) const {
-    const auto value = wholeNumberIn(m_values.offsetText[at(channel, m_values.offsetText.size())], -kOffsetLimit,
-                                     kOffsetLimit);
+    const auto value = wholeNumberIn(m_values.offsetText[at(channel, m_values.offsetText.size())],
+                                     -kOffsetLimit, kOffsetLimit);
     if (!value) return std::nullopt;
     return -*value;
 }
@@ -140,25 +144,31 @@ bool OptionsEditor::TxtOffset_LostFocus(int channel, Dialogs& dialogs) const {
 void OptionsEditor::warnOffset(int channel, bool numeric, Dialogs& dialogs) const {
     std::string text = MessageText(kOffsetMessage);
     if (numeric) text += "\n\n" + MessageText(kOffsetRangeMessage);
-    text += "\n\n" + std::string("Temperature offset of ") + channelName(channel) + ": a whole number from -" +
-            std::to_string(kOffsetLimit) + " to " + std::to_string(kOffsetLimit) + ".";
+    text += "\n\n" + std::string("Temperature offset of ") + channelName(channel) +
+            ": a whole number from -" + std::to_string(kOffsetLimit) + " to " + std::to_string(kOffsetLimit) +
+            ".";
     dialogs.standardBox(kGeneralTitle, text, BoxIcon::Warning, BoxButtons::Ok);
 }
 
 void OptionsEditor::warnPort(Dialogs& dialogs) const {
-    dialogs.standardBox(kCaption,
-                        MessageText(kPortMessage) + "\n\nPort: a whole number from 1 to 255, or empty to scan.",
-                        BoxIcon::Warning, BoxButtons::Ok);
+    dialogs.standardBox(
+        kCaption, MessageText(kPortMessage) + "\n\nPort: a whole number from 1 to 255, or empty to scan.",
+        BoxIcon::Warning, BoxButtons::Ok);
 }
 
 Int32& OptionsEditor::colorRef(Swatch swatch, int index) {
     OptionValues& v = m_values;
     switch (swatch) {
-    case Swatch::Temp: return v.tempColor[at(index, v.tempColor.size())];
-    case Swatch::Fan: return v.fanColor[at(index, v.fanColor.size())];
-    case Swatch::Pump: return v.pumpColor[at(index, v.pumpColor.size())];
-    case Swatch::Flow: return v.flowColor[at(index, v.flowColor.size())];
-    case Swatch::Graph: return v.graphColor[at(index, v.graphColor.size())];
+    case Swatch::Temp:
+        return v.tempColor[at(index, v.tempColor.size())];
+    case Swatch::Fan:
+        return v.fanColor[at(index, v.fanColor.size())];
+    case Swatch::Pump:
+        return v.pumpColor[at(index, v.pumpColor.size())];
+    case Swatch::Flow:
+        return v.flowColor[at(index, v.flowColor.size())];
+    case Swatch::Graph:
+        return v.graphColor[at(index, v.graphColor.size())];
     }
     throw std::out_of_range("OptionsEditor: no such swatch");
 }
@@ -223,7 +233,8 @@ std::optional<RefusedField> OptionsEditor::save(Settings& s, ControllerState& st
     sys.GraphTextColor = v.graphColor[kGraphText];
     sys.GraphGridColor = v.graphColor[kGraphGrid];
     for (std::size_t k = 0; k < v.offsetText.size(); ++k)
-        s.temp.TempOffset[k] = static_cast<Int16>(*wholeNumberIn(v.offsetText[k], -kOffsetLimit, kOffsetLimit));
+        s.temp.TempOffset[k] =
+            static_cast<Int16>(*wholeNumberIn(v.offsetText[k], -kOffsetLimit, kOffsetLimit));
     s.temp.TempUnit = static_cast<Int16>(v.tempUnit);
     if (v.flowUnit != s.pump.FlowUnit) {
         s.pump.FlowUnit = static_cast<Int16>(v.flowUnit);
