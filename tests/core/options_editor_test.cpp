@@ -334,6 +334,16 @@ TEST(OptionsEditor, SaveAppliesEachKindOfChange) {
              EXPECT_EQ(r.settings.pump.FlowAlarmLimit[0], "0.53");
          },
          {"log:FrmOption.mOptionSave", "autoStart:off", "refreshGraph", "save"}},
+        {"a damaged flow unit is taken as LPM and nothing converted",
+         [](Rig& r) {
+             r.settings.pump.FlowUnit = 0;
+             r.open();
+         },
+         [](const Rig& r) {
+             EXPECT_EQ(r.settings.pump.FlowUnit, 1);
+             EXPECT_EQ(r.settings.pump.FlowAlarmLimit[0], "2.0");
+         },
+         kSaveCalls},
         {"meters and tubing reach the control frame",
          [](Rig& r) {
              auto& v = r.editor.values();

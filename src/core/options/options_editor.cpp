@@ -49,6 +49,23 @@ std::size_t at(int index, std::size_t size) {
         throw std::out_of_range("OptionsEditor: no such row");
     return static_cast<std::size_t>(index);
 }
+
+// The colour of a swatch in the fields, writable when the fields are.
+template <class Values> auto& colorSlot(Values& v, Swatch swatch, int index) {
+    switch (swatch) {
+    case Swatch::Temp:
+        return v.tempColor[at(index, v.tempColor.size())];
+    case Swatch::Fan:
+        return v.fanColor[at(index, v.fanColor.size())];
+    case Swatch::Pump:
+        return v.pumpColor[at(index, v.pumpColor.size())];
+    case Swatch::Flow:
+        return v.flowColor[at(index, v.flowColor.size())];
+    case Swatch::Graph:
+        break;
+    }
+    return v.graphColor[at(index, v.graphColor.size())];
+}
 } // namespace
 
 std::vector<PortEntry> portEntries(const PortMap& map, const std::vector<int>& numbers) {
@@ -156,29 +173,12 @@ void OptionsEditor::warnPort(Dialogs& dialogs) const {
         BoxIcon::Warning, BoxButtons::Ok);
 }
 
-Int32& OptionsEditor::colorRef(Swatch swatch, int index) {
-    OptionValues& v = m_values;
-    switch (swatch) {
-    case Swatch::Temp:
-        return v.tempColor[at(index, v.tempColor.size())];
-    case Swatch::Fan:
-        return v.fanColor[at(index, v.fanColor.size())];
-    case Swatch::Pump:
-        return v.pumpColor[at(index, v.pumpColor.size())];
-    case Swatch::Flow:
-        return v.flowColor[at(index, v.flowColor.size())];
-    case Swatch::Graph:
-        return v.graphColor[at(index, v.graphColor.size())];
-    }
-    throw std::out_of_range("OptionsEditor: no such swatch");
-}
-
 Int32 OptionsEditor::color(Swatch swatch, int index) const {
-    return const_cast<OptionsEditor*>(this)->colorRef(swatch, index);
+    return colorSlot(m_values, swatch, index);
 }
 
 bool OptionsEditor::pickColor(Swatch swatch, int index, Dialogs& dialogs) {
-    Int32& target = colorRef(swatch, index);
+    Int32& target = colorSlot(m_values, swatch, index);
     const std::optional<std::int32_t> chosen = dialogs.chooseColor(target);
     if (!chosen) return false;
     target = *chosen;
@@ -236,11 +236,11 @@ std::optional<RefusedField> OptionsEditor::save(Settings& s, ControllerState& st
         s.temp.TempOffset[k] =
             static_cast<Int16>(*wholeNumberIn(v.offsetText[k], -kOffsetLimit, kOffsetLimit));
     s.temp.TempUnit = static_cast<Int16>(v.tempUnit);
-    if (v.flowUnit != s.pump.FlowUnit) {
-        s.pump.FlowUnit = static_cast<Int16>(v.flowUnit);
-        if (!convertFlowLimits(s.pump, v.flowUnit))
-            host.logError("FrmOption.mOptionSave", "A flow limit is not a number and keeps its text");
-    }
+    // A damaged unit code reads as LPM, as the dialog showed it: the limits are not converted.
+    const int oldFlowUnit = choice(s.pump.FlowUnit, kFlowUnitLpm, kFlowUnitGpm, kFlowUnitLpm);
+    s.pump.FlowUnit = static_cast<Int16>(v.flowUnit);
+    if (v.flowUnit != oldFlowUnit && !convertFlowLimits(s.pump, v.flowUnit))
+        host.logError("FrmOption.mOptionSave", "A flow limit is not a number and keeps its text");
     for (std::size_t m = 0; m < 2; ++m) {
         s.pump.FlowMeterModel[m] = static_cast<Int16>(v.flowModel[m]);
         s.pump.TubeSize[m] = static_cast<Int16>(v.tubeSize[m]);

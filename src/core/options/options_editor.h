@@ -122,7 +122,6 @@ private:
     std::optional<int> fixedPortValue() const;
     void warnOffset(int channel, bool numeric, Dialogs& dialogs) const;
     void warnPort(Dialogs& dialogs) const;
-    Int32& colorRef(Swatch swatch, int index);
 
     OptionValues m_values;
     std::vector<PortEntry> m_ports;
