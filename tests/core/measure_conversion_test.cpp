@@ -86,6 +86,36 @@ TEST(MeasureNumberValue, AcceptsUsNumbersOnly) {
     }
 }
 
+TEST(MeasureNumberValue, WholeNumbersWithinARangeOnly) {
+    struct Case {
+        const char* text;
+        std::optional<int> value;
+    };
+    const Case cases[] = {
+        {"7", 7},
+        {" -12 ", -12},
+        {"+3", 3},
+        {"100", 100},
+        {"-100", -100},
+        {"101", std::nullopt},
+        {"-101", std::nullopt},
+        {"12.5", std::nullopt},
+        {"3.0", std::nullopt},
+        {"1e2", std::nullopt},
+        {"1,0", std::nullopt},
+        {"", std::nullopt},
+        {" ", std::nullopt},
+        {"-", std::nullopt},
+        {"7a", std::nullopt},
+        {"- 7", std::nullopt},
+        {"99999999999999999999", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(wholeNumberIn(c.text, -100, 100), c.value);
+    }
+}
+
 TEST(MeasureFlow, UnitSwitchConvertsLimitsBothWays) {
     PumpFlowSettings pump;
     pump.FlowAlarmLimit = {"2.0", "2.0"};

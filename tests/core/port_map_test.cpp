@@ -66,6 +66,18 @@ TEST_F(PortMapTest, LinksBindNumbersAndWinOverDefaults) {
     EXPECT_EQ(map.candidatePorts(), (std::vector<int>{3, 200}));
 }
 
+TEST_F(PortMapTest, DeviceNamesShowWhereANumberLeads) {
+    bind(3, m_dir / "device");
+    bind(7, "/dev/pts/9"); // dangling targets still name the device they stand for
+    PortMap map(m_dir);
+    EXPECT_EQ(map.deviceName(3), (m_dir / "device").string());
+    EXPECT_EQ(map.deviceName(7), "/dev/pts/9");
+    EXPECT_EQ(map.deviceName(33), "/dev/ttyUSB0");
+    EXPECT_EQ(map.deviceName(97), "");
+    map.setRestrictToPortsFolder(true);
+    EXPECT_EQ(map.deviceName(33), "");
+}
+
 TEST_F(PortMapTest, CandidatesWithoutPortsFolder) {
     fs::remove_all(m_dir / "ports");
     PortMap map(m_dir);

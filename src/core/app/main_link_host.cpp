@@ -28,7 +28,10 @@ void MainLinkHost::rearrangeLayout() {
     if (m_program.mPcbForm()) m_program.fillNameBoxes(m_program.settings().sys.BoardType);
 }
 void MainLinkHost::setTimerEnabled(LinkTimer timer, bool enabled) { m_view.setTimerEnabled(toMainTimer(timer), enabled); }
-void MainLinkHost::showLinkState(const LinkStateView& state) { m_view.setLinkStatus(state.statusLabel); }
+void MainLinkHost::showLinkState(const LinkStateView& state) {
+    m_view.setLinkStatus(state.statusLabel);
+    if (onLinkState) onLinkState(state);
+}
 
 void MainLinkHost::showBalloon(const std::string& text, const std::string& title, BalloonIcon icon, int seconds) {
     const int ms = m_balloons.gTrayBalloonTip(text, title, icon, seconds <= 1);

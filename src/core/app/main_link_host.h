@@ -17,6 +17,8 @@ public:
     std::function<void(int ms)> scheduleBalloonExpiry;
     // Called when the link is lost, after the readings are cleared.
     std::function<void()> onLinkLost;
+    // Called with every link state shown, for windows that show it too.
+    std::function<void(const LinkStateView&)> onLinkState;
 
     void logError(const std::string& name, int number, const std::string& description) override;
     void saveSystemFile() override;

@@ -153,6 +153,13 @@ void MainProgram::mGhpColorSet() {
     m_services.view.drawGraph(LiveGraph::mGraphLine(m_settings.sys.GraphGridColor), {});
 }
 
+void MainProgram::refreshGraph() {
+    m_services.view.setGraphColors(m_settings.sys.GraphBackColor, m_settings.sys.GraphTextColor);
+    m_services.view.setLegend(LiveGraph::gSetSColor(m_settings));
+    m_services.view.setGraphAxis(LiveGraph::gSetGraphAxis(m_graph.cycleCurrent(), m_settings));
+    redrawGraph();
+}
+
 void MainProgram::redrawGraph() {
     m_services.view.drawGraph(LiveGraph::mGraphLine(m_settings.sys.GraphGridColor),
                               m_graph.mDrawGraph(m_graph.cycleCurrent(), m_settings));

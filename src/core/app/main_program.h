@@ -78,6 +78,8 @@ public:
     // Graph menu and keys: a fixed group 1..4, or auto-cycle with time index 0..3. Saves.
     void chooseGraphGroup(int group);
     void chooseGraphTime(int timeIndex);
+    // After the graph's colours, series or group changed: colours, legend, axis and lines anew.
+    void refreshGraph();
     // Auto mode runs after each display refresh once attached.
     void attachAutoMode(AutoMode* autoMode) { m_autoMode = autoMode; }
     // The alarm check runs between the display refresh and auto mode once attached.

@@ -29,6 +29,14 @@ std::filesystem::path PortMap::devicePath(int port) const {
     return {};
 }
 
+std::string PortMap::deviceName(int port) const {
+    const std::filesystem::path path = devicePath(port);
+    std::error_code ec;
+    if (path.empty() || !std::filesystem::is_symlink(path, ec)) return path.string();
+    const std::filesystem::path target = std::filesystem::read_symlink(path, ec);
+    return ec ? path.string() : target.string();
+}
+
 bool PortMap::hasDevice(int port) const {
     const std::filesystem::path path = devicePath(port);
     if (path.empty()) return false;

@@ -26,6 +26,10 @@ public:
     // even when its target is gone, so a bound number never falls back to another device.
     std::filesystem::path devicePath(int port) const;
 
+    // What a user recognises port n by: the target of its link in the ports folder, else its
+    // device path; empty when the number has none.
+    std::string deviceName(int port) const;
+
     // Whether port n has a device that exists right now.
     bool hasDevice(int port) const;
 

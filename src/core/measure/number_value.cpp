@@ -62,4 +62,25 @@ std::optional<double> numberValue(const std::string& text) {
     return value;
 }
 
+std::optional<int> wholeNumberIn(const std::string& text, int min, int max) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    bool negative = false;
+    if (begin < end && (text[begin] == '+' || text[begin] == '-')) negative = text[begin++] == '-';
+    if (begin == end) return std::nullopt;
+    long long value = 0;
+    for (std::size_t i = begin; i < end; ++i) {
+        if (!isDigit(text[i])) return std::nullopt;
+        value = value * 10 + (text[i] - '0');
+        if (value > 1'000'000'000LL) return std::nullopt; // far past any range asked for
+    }
+    if (negative) value = -value;
+    if (value < min || value > max) return std::nullopt;
+    return static_cast<int>(value);
+}
+
 } // namespace vrx

@@ -10,4 +10,9 @@ namespace vrx {
 // exponent ("2.0", "1,500", " -0.5 ", "1e3"). Anything else, including "", gives no value.
 std::optional<double> numberValue(const std::string& text);
 
+// A whole number within [min, max] as typed: surrounding blanks ignored, an optional sign, then
+// digits only ("7", " -12 ", "+3"). Fractions, exponents, separators, "" and values out of the
+// range give no value.
+std::optional<int> wholeNumberIn(const std::string& text, int min, int max);
+
 } // namespace vrx

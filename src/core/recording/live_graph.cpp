@@ -37,6 +37,10 @@ void LiveGraph::reset(const Settings& s) {
         m_history[static_cast<std::size_t>(c)].fill(c <= kTemperatureChannels ? kNoTemperature : 0.0);
     }
     m_cycleCounter = 0;
+    showModeGroup(s);
+}
+
+void LiveGraph::showModeGroup(const Settings& s) {
     const int mode = s.sys.CycleMode;
     m_cycleCurrent = isGroup(mode) ? mode : GroupTemperature;
 }

@@ -62,6 +62,8 @@ public:
     void chooseGroup(int group, Settings& s);
     void chooseTime(int timeIndex, Settings& s);
     static GraphMenuChecks menuChecks(const Settings& s);
+    // Shows the group CycleMode names (temperatures for auto-cycle), keeping the history.
+    void showModeGroup(const Settings& s);
 
     int cycleCurrent() const { return m_cycleCurrent; }
     int cycleCounter() const { return m_cycleCounter; }
