@@ -329,5 +329,15 @@ TEST(PumpTestResults, StoredResultShownAgainOnlyForKnownPairCounts) {
     }
 }
 
+TEST(PumpTestResults, ReopeningStartsTheProgressAtZero) {
+    Rig rig;
+    rig.test.open();
+    ASSERT_TRUE(rig.test.mStartTest());
+    for (int i = 0; i < 10; ++i) rig.tick();
+    rig.test.close(0, 0);
+    rig.test.open();
+    EXPECT_EQ(rig.test.TestStep(), 0);
+}
+
 } // namespace
 } // namespace vrx

@@ -49,6 +49,9 @@ void PumpTest::mOpenSet() {
 
 void PumpTest::open() {
     mOpenSet();
+    // The progress bar starts empty each time the window opens, whatever the last run reached.
+    m_step = 0;
+    m_levelCount = 0;
     clearChart(m_chart);
     // A stored result is the whole picture of the last test, so it may be captured again.
     m_captureEnabled = mLoadLogData(m_settings.test, m_chart);
