@@ -18,7 +18,8 @@ WiredProgram::WiredProgram(const ProgramOptions& options)
       m_link(m_program.settings(), m_program.state(), m_serial, m_clock, m_linkHost, options.paths.AppDir),
       m_outputs(m_program, m_balloons, m_window),
       // The simulated controller must never lead to a real power-off.
-      m_safety(m_program, m_balloons, m_window, m_dialogs, m_clock, options.dryRunPowerOff || options.simulate) {
+      m_safety(m_program, m_balloons, m_window, m_dialogs, m_clock, options.dryRunPowerOff || options.simulate),
+      m_optionsDialog(m_program, m_window, m_dialogs, m_link, m_linkHost, m_portMap, m_autoStart) {
     m_dialogs.owner = [this]() -> QWidget* { return &m_window; };
     m_dialogs.alwaysOnTop = [this] { return m_program.settings().sys.AlwaysOnTop == kTrue; };
     m_window.onExitRequested = [this] { m_program.ConfirmExit(); };
@@ -55,6 +56,7 @@ WiredProgram::WiredProgram(const ProgramOptions& options)
                      [this](int g) { m_program.chooseGraphGroup(g); });
     QObject::connect(m_window.graphMenu(), &gui::GraphMenu::timeChosen,
                      [this](int t) { m_program.chooseGraphTime(t); });
+    m_outputs.keys().openOptions = [this] { m_optionsDialog.openOptions(); };
     m_program.setHooks(hooks());
 }
 

@@ -14,6 +14,7 @@
 #include "link/port_map.h"
 #include "link/shared_report.h"
 #include "link_trace.h"
+#include "options_wiring.h"
 #include "outputs_wiring.h"
 #include "posix_shared_memory.h"
 #include "pumptest_wiring.h"
@@ -54,6 +55,7 @@ public:
     LinkEngine& link() { return m_link; }
     OutputsWiring& outputs() { return m_outputs; }
     SafetyWiring& safety() { return m_safety; }
+    OptionsWiring& optionsDialog() { return m_optionsDialog; }
     // Exist once start() returned true.
     RecordingWiring* recording() { return m_recording.get(); }
     PumpTestWiring* pumpTest() { return m_pumpTest.get(); }
@@ -84,6 +86,7 @@ private:
     QTimer m_probeTicker;
     OutputsWiring m_outputs;
     SafetyWiring m_safety;
+    OptionsWiring m_optionsDialog;
     std::unique_ptr<RecordingWiring> m_recording;
     std::unique_ptr<PumpTestWiring> m_pumpTest;
 };

@@ -55,6 +55,26 @@ void drawPower(QPainter& p, QPointF c, qreal s, const QColor& ink) {
     p.restore();
 }
 
+// A cog wheel: the program's options.
+void drawGear(QPainter& p, QPointF c, qreal s) {
+    QPainterPath wheel;
+    wheel.setFillRule(Qt::OddEvenFill);
+    for (int k = 0; k < 8; ++k) {
+        QTransform turn;
+        turn.translate(c.x(), c.y());
+        turn.rotate(45.0 * k);
+        QPainterPath tooth;
+        tooth.addRect(QRectF(-s * 0.07, -s * 0.42, s * 0.14, s * 0.16));
+        wheel.addPath(turn.map(tooth));
+    }
+    QPainterPath body;
+    body.addEllipse(c, s * 0.30, s * 0.30);
+    wheel = wheel.united(body);
+    QPainterPath hole;
+    hole.addEllipse(c, s * 0.12, s * 0.12);
+    p.drawPath(wheel.subtracted(hole));
+}
+
 } // namespace
 
 CommandButton::CommandButton(Glyph glyph, bool opensMenu, QWidget* parent)
@@ -99,6 +119,7 @@ void CommandButton::paintEvent(QPaintEvent*) {
     p.setPen(Qt::NoPen);
     p.setBrush(ink);
     switch (m_glyph) {
+    case Glyph::Options: drawGear(p, glyphCentre, s); break;
     case Glyph::Fans: drawFan(p, glyphCentre, s); break;
     case Glyph::Pumps: drawDrop(p, glyphCentre, s); break;
     case Glyph::Alarm: drawBell(p, glyphCentre, s); break;

@@ -19,7 +19,8 @@ void FrmMain::buildCommandRow() {
         bool opensMenu;
     };
     for (const Built& b :
-         {Built{kAlarmButton, CommandButton::Glyph::Alarm, "Alarm settings", "Alarm settings (Ctrl+A)", false},
+         {Built{kOptionsButton, CommandButton::Glyph::Options, "Settings", "Settings (Ctrl+S)", false},
+          Built{kAlarmButton, CommandButton::Glyph::Alarm, "Alarm settings", "Alarm settings (Ctrl+A)", false},
           Built{kShutdownButton, CommandButton::Glyph::Shutdown, "Shutdown settings", "Shutdown settings (Ctrl+D)",
                 false},
           Built{kFanMenuButton, CommandButton::Glyph::Fans, "Fan menu", "Fans", true},

@@ -61,17 +61,20 @@ TEST(MainKeys, FunctionKeysDriveTheGroupsAndCtrlLettersOpenTheMenus) {
     r.keys.openAlarmSettings = [&] { safety.push_back("alarm settings"); };
     r.keys.openShutdownSettings = [&] { safety.push_back("shutdown settings"); };
     r.keys.openRecordingSettings = [&] { safety.push_back("recording settings"); };
+    r.keys.openOptions = [&] { safety.push_back("options"); };
     EXPECT_TRUE(r.keys.Form_KeyDown({Key::F5}));
     EXPECT_TRUE(r.keys.Form_KeyDown({Key::F6}));
     EXPECT_TRUE(r.keys.Form_KeyDown({Key::Letter, 'A', KeyModifiers::Other}));
     EXPECT_TRUE(r.keys.Form_KeyDown({Key::Letter, 'D', KeyModifiers::Other}));
     EXPECT_TRUE(r.keys.Form_KeyDown({Key::Letter, 'L', KeyModifiers::Other}));
+    EXPECT_TRUE(r.keys.Form_KeyDown({Key::Letter, 'S', KeyModifiers::Other}));
     r.keys.xCtl_Button2_Click(1);
     r.keys.xCtl_Button2_Click(2);
     r.keys.xCtl_Button2_Click(5);
+    r.keys.xCtl_Button2_Click(0);
     EXPECT_EQ(safety, (std::vector<std::string>{"silent", "alarm", "alarm settings", "shutdown settings",
-                                                "recording settings", "alarm settings", "shutdown settings",
-                                                "recording settings"}));
+                                                "recording settings", "options", "alarm settings",
+                                                "shutdown settings", "recording settings", "options"}));
     EXPECT_TRUE(r.keys.Form_KeyDown({Key::Letter, 'F', KeyModifiers::Other}));
     EXPECT_TRUE(r.keys.Form_KeyDown({Key::Letter, 'P', KeyModifiers::Other}));
     EXPECT_EQ(r.surface.calls, (std::vector<std::string>{"fan menu", "pump menu"}));

@@ -78,12 +78,13 @@ protected:
 
 TEST_F(FrmMainCommands, OnlyTheBuiltButtonsExistAndAreNamed) {
     for (int i = 0; i < kCommandButtons; ++i) {
-        const bool built = i >= kAlarmButton && i <= kRecordingButton;
+        const bool built = i >= kOptionsButton && i <= kRecordingButton;
         EXPECT_EQ(window.hasCommandButton(i), built) << i;
         EXPECT_EQ(window.commandButton(i) != nullptr, built) << i;
     }
     EXPECT_FALSE(window.hasCommandButton(-1));
     EXPECT_FALSE(window.hasCommandButton(kCommandButtons));
+    EXPECT_EQ(window.commandButton(kOptionsButton)->accessibleName(), "Settings");
     EXPECT_EQ(window.commandButton(kFanMenuButton)->accessibleName(), "Fan menu");
     EXPECT_EQ(window.commandButton(kPumpMenuButton)->accessibleName(), "Pump menu");
     EXPECT_EQ(window.commandButton(kAlarmButton)->accessibleName(), "Alarm settings");

@@ -34,6 +34,7 @@ bool MainKeys::Form_KeyDown(const KeyPress& press) {
         if (press.letter == 'A') return run(openAlarmSettings);
         if (press.letter == 'D') return run(openShutdownSettings);
         if (press.letter == 'L') return run(openRecordingSettings);
+        if (press.letter == 'S') return run(openOptions);
         return false;
     }
     return false;
@@ -46,6 +47,7 @@ bool MainKeys::run(const std::function<void()>& command) {
 }
 
 void MainKeys::xCtl_Button2_Click(int index) {
+    if (index == kOptionsButton) run(openOptions);
     if (index == kAlarmButton) run(openAlarmSettings);
     if (index == kShutdownButton) run(openShutdownSettings);
     if (index == kRecordingButton) run(openRecordingSettings);

@@ -17,6 +17,7 @@ struct KeyPress {
 };
 
 // Command buttons along the window, by index.
+inline constexpr int kOptionsButton = 0;
 inline constexpr int kAlarmButton = 1;
 inline constexpr int kShutdownButton = 2;
 inline constexpr int kFanMenuButton = 3;
@@ -42,6 +43,7 @@ public:
         : m_settings(settings), m_levels(levels), m_surface(surface) {}
 
     // Commands of other areas, set when those areas are wired.
+    std::function<void()> openOptions;          // Ctrl+S, button 0
     std::function<void()> openAlarmSettings;    // Ctrl+A, button 1
     std::function<void()> openShutdownSettings; // Ctrl+D, button 2
     std::function<void(bool silent)> setAlarmMode; // F5 silent, F6 alarm mode
