@@ -39,14 +39,12 @@ std::optional<TrayClick> clickOf(QSystemTrayIcon::ActivationReason reason) {
     }
 }
 
-// A screen reader names a menu item by its caption without the mnemonic marker.
-QString withoutMnemonic(QString caption) { return caption.remove(QLatin1Char('&')); }
-
 } // namespace
 
 QtTray::QtTray(QObject* parent) : QObject(parent) {
     m_icon.setIcon(programIcon());
     m_menu.setTitle("TopMenu");
+    // Items are named for screen readers by their captions (without the mnemonic marker).
     m_menu.setAccessibleName("Notification area menu");
     for (int i = 0; i < tray_item::Count; ++i) {
         QAction* action = m_menu.addAction(QString());
@@ -71,7 +69,6 @@ void QtTray::setMenuItems(const std::array<TrayMenuItem, tray_item::Count>& item
         if (item.separator()) continue;
         const QString caption = QString::fromStdString(item.caption);
         if (action->text() != caption) action->setText(caption);
-        action->setToolTip(withoutMnemonic(caption));
         action->setCheckable(item.checkable);
         action->setChecked(item.checked);
         action->setEnabled(item.enabled);
