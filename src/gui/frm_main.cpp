@@ -102,7 +102,10 @@ void FrmMain::buildControls() {
     m_hideButton->setToolTip("Hide to the tray");
     m_exitButton = new WindowButton(WindowButton::Glyph::Close, this);
     m_exitButton->setToolTip("Exit");
-    connect(m_hideButton, &QAbstractButton::clicked, this, [this] { hideWindow(); });
+    connect(m_hideButton, &QAbstractButton::clicked, this, [this] {
+        if (onHideRequested) onHideRequested();
+        else hideWindow();
+    });
     connect(m_exitButton, &QAbstractButton::clicked, this, [this] {
         if (onExitRequested) onExitRequested();
     });

@@ -29,6 +29,7 @@ public:
     explicit FrmMain(QWidget* parent = nullptr);
 
     std::function<void()> onExitRequested; // exit button
+    std::function<void()> onHideRequested; // hide button; unset, it simply hides the window
     std::function<GraphMenuChecks()> graphMenuChecks; // check marks when the graph menu opens
     void setTimerHandler(MainTimer timer, std::function<void()> handler);
 
@@ -94,6 +95,7 @@ public:
     BarGauge* pumpBar(int row) const { return m_pumpBars.at(static_cast<std::size_t>(row)); }
     QLabel* versionLabel() const { return m_labVRX; }
     QLabel* linkStatusLabel() const { return m_labPort; }
+    WindowButton* hideButton() const { return m_hideButton; }
     const FormLayout& currentLayout() const { return m_layout; }
     QLabel* graphLabel(int index) const { return m_labGhp.at(static_cast<std::size_t>(index)); }
     LiveGraphWidget* graph() const { return m_graph; }

@@ -99,6 +99,16 @@ TEST_F(MainProgramTest, StoredSettingsShapeTheWindow) {
     EXPECT_EQ(view.nameBoxes[13], "Pump2");
 }
 
+TEST_F(MainProgramTest, StartHiddenNeedsANotificationArea) {
+    for (const bool area : {true, false}) {
+        writeSettings([](Settings& s) { s.sys.StartHidden = kTrue; });
+        tray.hasArea = area;
+        view = test::FakeMainView{};
+        auto p = start();
+        EXPECT_EQ(view.visible, !area) << "notification area " << area;
+    }
+}
+
 TEST_F(MainProgramTest, AnotherVersionsFileIsReplacedByDefaults) {
     writeSettings([](Settings& s) {
         s.sys.FileVersion = "2.1.29";

@@ -12,11 +12,15 @@ public:
     bool present = false;
     int adds = 0;
     int removes = 0;
+    bool hasArea = true;
     struct Balloon {
         std::string text, title;
         BalloonIcon icon;
+        int displayMs;
     };
     std::vector<Balloon> balloons;
+    int hides = 0;
+    std::vector<std::string> toolTips; // every change, in order
     void add() override {
         present = true;
         ++adds;
@@ -25,10 +29,12 @@ public:
         present = false;
         ++removes;
     }
-    void showBalloon(const std::string& text, const std::string& title, BalloonIcon icon) override {
-        balloons.push_back({text, title, icon});
+    void showBalloon(const std::string& text, const std::string& title, BalloonIcon icon, int displayMs) override {
+        balloons.push_back({text, title, icon, displayMs});
     }
-    void hideBalloon() override {}
+    void hideBalloon() override { ++hides; }
+    void setToolTip(const std::string& text) override { toolTips.push_back(text); }
+    bool available() const override { return hasArea; }
 };
 
 class FakeAutoStarter : public AutoStarter {

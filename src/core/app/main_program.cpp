@@ -5,6 +5,7 @@
 #include "link/control_frame.h"
 #include "settings/file_check.h"
 #include "settings/system_file.h"
+#include "shell/tray_rules.h"
 
 namespace vrx {
 
@@ -25,7 +26,8 @@ void MainProgram::Main() {
     Form_Initialize();
     Form_Load();
     if (m_ended) return;
-    if (m_settings.sys.StartHidden != 0) return; // lives in the tray until opened
+    // Lives in the tray until opened; without a notification area it could not be opened again.
+    if (startsHidden(m_settings.sys.StartHidden, m_services.tray.available())) return;
     m_services.view.showWindow();
 }
 

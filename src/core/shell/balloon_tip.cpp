@@ -4,9 +4,10 @@ namespace vrx {
 
 int BalloonTip::gTrayBalloonTip(const std::string& text, const std::string& title, BalloonIcon icon, bool isShort) {
     if (m_showing) return 0;
-    m_tray.showBalloon(text, title, icon);
+    const int displayMs = isShort ? 1000 : 5000;
+    m_tray.showBalloon(text, title, icon, displayMs);
     m_showing = true;
-    return isShort ? 1000 : 5000;
+    return displayMs;
 }
 
 void BalloonTip::expire() {
