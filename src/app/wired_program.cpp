@@ -19,11 +19,11 @@ WiredProgram::WiredProgram(const ProgramOptions& options)
       m_outputs(m_program, m_balloons, m_window),
       // The simulated controller must never lead to a real power-off.
       m_safety(m_program, m_balloons, m_window, m_dialogs, m_clock, options.dryRunPowerOff || options.simulate),
-      m_optionsDialog(m_program, m_window, m_dialogs, m_link, m_linkHost, m_portMap, m_autoStart) {
+      m_optionsDialog(m_program, m_window, m_dialogs, m_link, m_linkHost, m_portMap, m_autoStart),
+      m_trayWiring(m_program, m_tray, m_window, m_dialogs, m_autoStart) {
     m_dialogs.owner = [this]() -> QWidget* { return &m_window; };
     m_dialogs.alwaysOnTop = [this] { return m_program.settings().sys.AlwaysOnTop == kTrue; };
     m_window.onExitRequested = [this] { m_program.ConfirmExit(); };
-    QObject::connect(&m_tray, &gui::QtTray::doubleClicked, &m_window, [this] { m_window.showWindow(); });
 
     m_portMap.setRestrictToPortsFolder(options.portsOnly || options.simulate);
     if (options.simulate) startSimulator();
@@ -57,6 +57,7 @@ WiredProgram::WiredProgram(const ProgramOptions& options)
     QObject::connect(m_window.graphMenu(), &gui::GraphMenu::timeChosen,
                      [this](int t) { m_program.chooseGraphTime(t); });
     m_outputs.keys().openOptions = [this] { m_optionsDialog.openOptions(); };
+    m_trayWiring.openSettings = [this] { m_optionsDialog.openOptions(); };
     m_program.setHooks(hooks());
 }
 
@@ -115,6 +116,7 @@ bool WiredProgram::start() {
         m_program, m_window, m_dialogs, m_safety.state(), [this] { return m_window.timerEnabled(MainTimer::Com); },
         m_options.paths.AppDir);
     m_outputs.openPumpTest = [this] { m_pumpTest->openPumpTest(); };
+    m_trayWiring.openPumpCharacteristics = m_outputs.openPumpTest;
     return true;
 }
 

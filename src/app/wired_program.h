@@ -24,6 +24,7 @@
 #include "safety_wiring.h"
 #include "system_clock.h"
 #include "termios_serial_port.h"
+#include "tray_wiring.h"
 #include "vrxsim/simulator_runner.h"
 #include "xdg_autostart.h"
 
@@ -56,6 +57,7 @@ public:
     OutputsWiring& outputs() { return m_outputs; }
     SafetyWiring& safety() { return m_safety; }
     OptionsWiring& optionsDialog() { return m_optionsDialog; }
+    TrayWiring& tray() { return m_trayWiring; }
     // Exist once start() returned true.
     RecordingWiring* recording() { return m_recording.get(); }
     PumpTestWiring* pumpTest() { return m_pumpTest.get(); }
@@ -87,6 +89,7 @@ private:
     OutputsWiring m_outputs;
     SafetyWiring m_safety;
     OptionsWiring m_optionsDialog;
+    TrayWiring m_trayWiring;
     std::unique_ptr<RecordingWiring> m_recording;
     std::unique_ptr<PumpTestWiring> m_pumpTest;
 };
