@@ -113,6 +113,8 @@ bool WiredProgram::start() {
         m_program, m_window, m_dialogs, m_safety.state(), [this] { return m_window.timerEnabled(MainTimer::Com); },
         m_options.paths.AppDir);
     m_outputs.openPumpTest = [this] { m_pumpTest->openPumpTest(); };
+    m_viewer = std::make_unique<ViewerWiring>(m_program, m_window, m_dialogs, m_options.paths.AppDir);
+    m_outputs.keys().openLogViewer = [this] { m_viewer->openLogViewer(); };
     return true;
 }
 

@@ -23,6 +23,7 @@
 #include "safety_wiring.h"
 #include "system_clock.h"
 #include "termios_serial_port.h"
+#include "viewer_wiring.h"
 #include "vrxsim/simulator_runner.h"
 #include "xdg_autostart.h"
 
@@ -57,6 +58,7 @@ public:
     // Exist once start() returned true.
     RecordingWiring* recording() { return m_recording.get(); }
     PumpTestWiring* pumpTest() { return m_pumpTest.get(); }
+    ViewerWiring* viewer() { return m_viewer.get(); }
 
 private:
     void startSimulator();
@@ -86,6 +88,7 @@ private:
     SafetyWiring m_safety;
     std::unique_ptr<RecordingWiring> m_recording;
     std::unique_ptr<PumpTestWiring> m_pumpTest;
+    std::unique_ptr<ViewerWiring> m_viewer;
 };
 
 } // namespace vrx
