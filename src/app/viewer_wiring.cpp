@@ -17,6 +17,7 @@ void ViewerWiring::openLogViewer() {
         // A fresh window each time: the viewer starts empty, as it did when first opened.
         m_open = new gui::FrmxPlayer(m_program.settings(), m_dialogs, *this, m_folder, &m_window);
         m_open->setAttribute(Qt::WA_DeleteOnClose);
+        m_open->setWindowFlag(Qt::WindowStaysOnTopHint, m_program.settings().sys.AlwaysOnTop == kTrue);
     }
     m_open->show();
     m_open->raise();

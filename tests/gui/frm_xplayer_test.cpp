@@ -165,3 +165,23 @@ TEST(FrmxPlayer, EveryControlIsNamed) {
 
 } // namespace
 } // namespace vrx::gui
+
+namespace vrx::gui {
+namespace {
+
+TEST(FrmxPlayer, ArrowsWalkTheButtonsPastDisabledOnesAndEscapeCloses) {
+    Rig r;
+    r.window.show();
+    QApplication::setActiveWindow(&r.window);
+    r.window.button(2)->setFocus();
+    QTest::keyClick(r.window.button(2), Qt::Key_Right); // Capture is off before a load
+    EXPECT_TRUE(r.window.button(4)->hasFocus());
+    QTest::keyClick(r.window.button(4), Qt::Key_Left);
+    EXPECT_TRUE(r.window.button(2)->hasFocus());
+    QTest::keyClick(r.window.button(2), Qt::Key_Escape);
+    EXPECT_FALSE(r.window.isVisible());
+    EXPECT_NE(r.settings.sys.WindowPos[2] | r.settings.sys.WindowPos[3], 0);
+}
+
+} // namespace
+} // namespace vrx::gui
