@@ -117,6 +117,9 @@ bool WiredProgram::start() {
         m_options.paths.AppDir);
     m_outputs.openPumpTest = [this] { m_pumpTest->openPumpTest(); };
     m_trayWiring.openPumpCharacteristics = m_outputs.openPumpTest;
+    m_viewer = std::make_unique<ViewerWiring>(m_program, m_window, m_dialogs, m_options.paths.AppDir);
+    m_outputs.keys().openLogViewer = [this] { m_viewer->openLogViewer(); };
+    m_trayWiring.openLogViewer = m_outputs.keys().openLogViewer;
     return true;
 }
 

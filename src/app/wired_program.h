@@ -25,6 +25,7 @@
 #include "system_clock.h"
 #include "termios_serial_port.h"
 #include "tray_wiring.h"
+#include "viewer_wiring.h"
 #include "vrxsim/simulator_runner.h"
 #include "xdg_autostart.h"
 
@@ -61,6 +62,7 @@ public:
     // Exist once start() returned true.
     RecordingWiring* recording() { return m_recording.get(); }
     PumpTestWiring* pumpTest() { return m_pumpTest.get(); }
+    ViewerWiring* viewer() { return m_viewer.get(); }
 
 private:
     void startSimulator();
@@ -92,6 +94,7 @@ private:
     TrayWiring m_trayWiring;
     std::unique_ptr<RecordingWiring> m_recording;
     std::unique_ptr<PumpTestWiring> m_pumpTest;
+    std::unique_ptr<ViewerWiring> m_viewer;
 };
 
 } // namespace vrx

@@ -75,6 +75,22 @@ void drawGear(QPainter& p, QPointF c, qreal s) {
     p.drawPath(wheel.subtracted(hole));
 }
 
+// A small line chart over an axis: the log viewer.
+void drawChart(QPainter& p, QPointF c, qreal s, const QColor& ink) {
+    p.save();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(ink, s * 0.09, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const qreal l = c.x() - s * 0.40, r = c.x() + s * 0.40, t = c.y() - s * 0.36, b = c.y() + s * 0.36;
+    p.drawLine(QPointF(l, t), QPointF(l, b));
+    p.drawLine(QPointF(l, b), QPointF(r, b));
+    const QPointF line[] = {{l + s * 0.08, c.y() + s * 0.16},
+                            {c.x() - s * 0.10, c.y() - s * 0.10},
+                            {c.x() + s * 0.08, c.y() + s * 0.06},
+                            {r, c.y() - s * 0.28}};
+    p.drawPolyline(line, 4);
+    p.restore();
+}
+
 } // namespace
 
 CommandButton::CommandButton(Glyph glyph, bool opensMenu, QWidget* parent)
@@ -124,6 +140,7 @@ void CommandButton::paintEvent(QPaintEvent*) {
     case Glyph::Pumps: drawDrop(p, glyphCentre, s); break;
     case Glyph::Alarm: drawBell(p, glyphCentre, s); break;
     case Glyph::Shutdown: drawPower(p, glyphCentre, s, ink); break;
+    case Glyph::Viewer: drawChart(p, glyphCentre, s, ink); break;
     case Glyph::Record:
         // A recording dot, red while the button is usable.
         p.setBrush(on ? QColor(230, 70, 70) : ink);

@@ -8,7 +8,7 @@ namespace vrx::gui {
 class CommandButton : public QAbstractButton {
     Q_OBJECT
 public:
-    enum class Glyph { Options, Fans, Pumps, Alarm, Shutdown, Record };
+    enum class Glyph { Options, Fans, Pumps, Alarm, Shutdown, Record, Viewer };
     CommandButton(Glyph glyph, bool opensMenu, QWidget* parent = nullptr);
     QSize sizeHint() const override { return {27, 20}; }
     // Drawn pressed while its menu is open.

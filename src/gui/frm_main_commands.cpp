@@ -25,7 +25,8 @@ void FrmMain::buildCommandRow() {
                 false},
           Built{kFanMenuButton, CommandButton::Glyph::Fans, "Fan menu", "Fans", true},
           Built{kPumpMenuButton, CommandButton::Glyph::Pumps, "Pump menu", "Pumps", true},
-          Built{kRecordingButton, CommandButton::Glyph::Record, "Recording settings", "Recording (Ctrl+L)", false}}) {
+          Built{kRecordingButton, CommandButton::Glyph::Record, "Recording settings", "Recording (Ctrl+L)", false},
+          Built{kLogViewerButton, CommandButton::Glyph::Viewer, "Log viewer", "Log viewer (Ctrl+V)", false}}) {
         auto* button = new CommandButton(b.glyph, b.opensMenu, this);
         button->setObjectName(QString("xCtl_Button2_%1").arg(b.index));
         button->setText(b.tip);

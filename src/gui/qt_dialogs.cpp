@@ -98,7 +98,8 @@ std::string QtDialogs::openFile(const OpenFileRequest& request) {
 
 // QFileDialog asks before replacing an existing file in save mode (no DontConfirmOverwrite).
 std::string QtDialogs::saveFile(const SaveFileRequest& request) {
-    return runChooser(request.title, request.filter, request.defaultExtension, request.folder, true);
+    // A folder followed by a name opens the chooser in that folder with the name filled in.
+    return runChooser(request.title, request.filter, request.defaultExtension, request.folder + request.name, true);
 }
 
 } // namespace vrx::gui

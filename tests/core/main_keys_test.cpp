@@ -62,19 +62,23 @@ TEST(MainKeys, FunctionKeysDriveTheGroupsAndCtrlLettersOpenTheMenus) {
     r.keys.openShutdownSettings = [&] { safety.push_back("shutdown settings"); };
     r.keys.openRecordingSettings = [&] { safety.push_back("recording settings"); };
     r.keys.openOptions = [&] { safety.push_back("options"); };
+    r.keys.openLogViewer = [&] { safety.push_back("log viewer"); };
     EXPECT_TRUE(r.keys.Form_KeyDown({Key::F5}));
     EXPECT_TRUE(r.keys.Form_KeyDown({Key::F6}));
     EXPECT_TRUE(r.keys.Form_KeyDown({Key::Letter, 'A', KeyModifiers::Other}));
     EXPECT_TRUE(r.keys.Form_KeyDown({Key::Letter, 'D', KeyModifiers::Other}));
     EXPECT_TRUE(r.keys.Form_KeyDown({Key::Letter, 'L', KeyModifiers::Other}));
     EXPECT_TRUE(r.keys.Form_KeyDown({Key::Letter, 'S', KeyModifiers::Other}));
+    EXPECT_TRUE(r.keys.Form_KeyDown({Key::Letter, 'V', KeyModifiers::Other}));
+    EXPECT_FALSE(r.keys.Form_KeyDown({Key::Letter, 'V', KeyModifiers::None}));
     r.keys.xCtl_Button2_Click(1);
     r.keys.xCtl_Button2_Click(2);
     r.keys.xCtl_Button2_Click(5);
     r.keys.xCtl_Button2_Click(0);
+    r.keys.xCtl_Button2_Click(6);
     EXPECT_EQ(safety, (std::vector<std::string>{"silent", "alarm", "alarm settings", "shutdown settings",
-                                                "recording settings", "options", "alarm settings",
-                                                "shutdown settings", "recording settings", "options"}));
+                                                "recording settings", "options", "log viewer", "alarm settings",
+                                                "shutdown settings", "recording settings", "options", "log viewer"}));
     EXPECT_TRUE(r.keys.Form_KeyDown({Key::Letter, 'F', KeyModifiers::Other}));
     EXPECT_TRUE(r.keys.Form_KeyDown({Key::Letter, 'P', KeyModifiers::Other}));
     EXPECT_EQ(r.surface.calls, (std::vector<std::string>{"fan menu", "pump menu"}));

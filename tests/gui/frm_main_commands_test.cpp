@@ -78,7 +78,7 @@ protected:
 
 TEST_F(FrmMainCommands, OnlyTheBuiltButtonsExistAndAreNamed) {
     for (int i = 0; i < kCommandButtons; ++i) {
-        const bool built = i >= kOptionsButton && i <= kRecordingButton;
+        const bool built = i >= kOptionsButton && i <= kLogViewerButton;
         EXPECT_EQ(window.hasCommandButton(i), built) << i;
         EXPECT_EQ(window.commandButton(i) != nullptr, built) << i;
     }
@@ -90,6 +90,7 @@ TEST_F(FrmMainCommands, OnlyTheBuiltButtonsExistAndAreNamed) {
     EXPECT_EQ(window.commandButton(kAlarmButton)->accessibleName(), "Alarm settings");
     EXPECT_EQ(window.commandButton(kShutdownButton)->accessibleName(), "Shutdown settings");
     EXPECT_EQ(window.commandButton(kRecordingButton)->accessibleName(), "Recording settings");
+    EXPECT_EQ(window.commandButton(kLogViewerButton)->accessibleName(), "Log viewer");
     EXPECT_LT(window.commandButton(kShutdownButton)->geometry().right(),
               window.commandButton(kFanMenuButton)->geometry().left());
     EXPECT_EQ(window.commandButton(kFanMenuButton)->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
@@ -99,7 +100,7 @@ TEST_F(FrmMainCommands, OnlyTheBuiltButtonsExistAndAreNamed) {
     EXPECT_LT(fan.right(), pump.left());
     EXPECT_LE(pump.bottom(), twipsToPixels(900, 15));
     EXPECT_LT(pump.right(), window.linkStatusLabel()->geometry().left());
-    EXPECT_LT(window.commandButton(kRecordingButton)->geometry().right(), window.linkStatusLabel()->geometry().left());
+    EXPECT_LT(window.commandButton(kLogViewerButton)->geometry().right(), window.linkStatusLabel()->geometry().left());
 }
 
 TEST_F(FrmMainCommands, KeysOnTheWindowGoToTheCoreWhateverHasTheFocus) {

@@ -35,6 +35,7 @@ bool MainKeys::Form_KeyDown(const KeyPress& press) {
         if (press.letter == 'D') return run(openShutdownSettings);
         if (press.letter == 'L') return run(openRecordingSettings);
         if (press.letter == 'S') return run(openOptions);
+        if (press.letter == 'V') return run(openLogViewer);
         return false;
     }
     return false;
@@ -51,6 +52,7 @@ void MainKeys::xCtl_Button2_Click(int index) {
     if (index == kAlarmButton) run(openAlarmSettings);
     if (index == kShutdownButton) run(openShutdownSettings);
     if (index == kRecordingButton) run(openRecordingSettings);
+    if (index == kLogViewerButton) run(openLogViewer);
     if (index == kFanMenuButton) m_surface.popupOutputMenu(OutputKind::Fan);
     if (index == kPumpMenuButton) m_surface.popupOutputMenu(OutputKind::Pump);
 }

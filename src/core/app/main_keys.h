@@ -23,6 +23,7 @@ inline constexpr int kShutdownButton = 2;
 inline constexpr int kFanMenuButton = 3;
 inline constexpr int kPumpMenuButton = 4;
 inline constexpr int kRecordingButton = 5;
+inline constexpr int kLogViewerButton = 6;
 inline constexpr int kCommandButtons = 7;
 
 // What the keys ask of the window.
@@ -48,6 +49,7 @@ public:
     std::function<void()> openShutdownSettings; // Ctrl+D, button 2
     std::function<void(bool silent)> setAlarmMode; // F5 silent, F6 alarm mode
     std::function<void()> openRecordingSettings; // Ctrl+L, button 5
+    std::function<void()> openLogViewer;         // Ctrl+V, button 6
 
     // True when the key was a command (the window then swallows it).
     bool Form_KeyDown(const KeyPress& press);

@@ -36,7 +36,8 @@ struct SaveFileRequest {
     std::string title;
     std::string filter;           // as in OpenFileRequest
     std::string defaultExtension; // ".log"
-    std::string folder;           // where the chooser starts; no name is preset
+    std::string folder;           // where the chooser starts
+    std::string name;             // the file name preset in the chooser; "" for none
 };
 
 class Dialogs {

@@ -7,6 +7,7 @@
 #include "link/controller_state.h"
 #include "outputs/auto_curve.h"
 #include "outputs/levels.h"
+#include "settings/channel_count.h"
 #include "settings/settings_record.h"
 
 namespace vrx {
@@ -18,7 +19,6 @@ inline constexpr int kUnitsPerDegree = 45;
 inline constexpr int kUnitsPerPercent = 25;
 inline constexpr int kTempHandleGap = 65;  // 1 4/9 C: neighbours round at least 1 degree apart
 inline constexpr int kPowerHandleGap = 30; // 1.2 %
-inline constexpr int kTempChannels = 10;
 
 struct PlotSegment {
     int x1, y1, x2, y2;

@@ -107,17 +107,6 @@ std::string nameAt(std::string_view block, std::size_t at, std::size_t width) {
     return cp1252ToUtf8(trimSpaces(block.substr(at, width)));
 }
 
-void defaultNames(Recording& r) {
-    for (int i = 0; i < 10; ++i)
-        r.names[static_cast<std::size_t>(i)] = "CH." + std::to_string(i + 1);
-    for (int i = 0; i < 6; ++i)
-        r.names[static_cast<std::size_t>(10 + i)] = "Fan." + std::to_string(i + 1);
-    r.names[16] = "Pump.1";
-    r.names[17] = "Pump.2";
-    r.names[18] = "Flow Meter.1";
-    r.names[19] = "Flow Meter.2";
-}
-
 bool startsWithStx(std::string_view s) {
     if (s.size() < 3) return false;
     const auto up = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
@@ -235,7 +224,7 @@ LogParse parseRecording(std::string_view bytes) {
         if (startsWithStx(s)) {
             s = readNames(s, r);
         } else {
-            defaultNames(r);
+            r.names = defaultChannelNames();
         }
         readSettingsLine(s, r);
         r.lines.reserve(static_cast<std::size_t>(r.LogLineLimit));
@@ -256,6 +245,19 @@ FileOutcome mLoadBin(const std::string& path, std::string& bytes) {
     FileOutcome o = fileAccess().read(path, kMaxLogFileBytes, bytes);
     if (!o.ok()) bytes.clear();
     return o;
+}
+
+std::array<std::string, kLogChannels> defaultChannelNames() {
+    std::array<std::string, kLogChannels> names;
+    for (int i = 0; i < 10; ++i)
+        names[static_cast<std::size_t>(i)] = "CH." + std::to_string(i + 1);
+    for (int i = 0; i < 6; ++i)
+        names[static_cast<std::size_t>(10 + i)] = "Fan." + std::to_string(i + 1);
+    names[16] = "Pump.1";
+    names[17] = "Pump.2";
+    names[18] = "Flow Meter.1";
+    names[19] = "Flow Meter.2";
+    return names;
 }
 
 LogLoad mResetData(const std::string& path) {

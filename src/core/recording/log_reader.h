@@ -1,6 +1,7 @@
 #pragma once
 // Reading a recording log back. Any bytes give either a whole model or a reason; the bytes are
 // never read past their end and a file is never read past what a valid recording can hold.
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,6 +26,9 @@ struct LogParse {
     std::optional<Recording> recording;
     std::string reason; // why the bytes are no recording, for the error log
 };
+
+// The channel names of a file without a name block: "CH.1" ... "Flow Meter.2".
+std::array<std::string, kLogChannels> defaultChannelNames();
 
 // mResetData's parse, from the bytes of a file.
 LogParse parseRecording(std::string_view bytes);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "iface/clock.h"
+#include "settings/channel_count.h"
 
 namespace vrx {
 
@@ -17,7 +18,6 @@ inline constexpr int kFirstTempChannel = 1;
 inline constexpr int kFirstFanChannel = 11;
 inline constexpr int kFirstPumpChannel = 17;
 inline constexpr int kFirstFlowChannel = 19;
-inline constexpr int kTempChannels = 10;
 
 enum class ChannelKind { Temperature, Fan, Pump, Flow };
 ChannelKind channelKind(int channel); // channel 1..20
