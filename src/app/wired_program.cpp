@@ -57,6 +57,7 @@ WiredProgram::WiredProgram(const ProgramOptions& options)
     QObject::connect(m_window.graphMenu(), &gui::GraphMenu::timeChosen,
                      [this](int t) { m_program.chooseGraphTime(t); });
     m_outputs.keys().openOptions = [this] { m_optionsDialog.openOptions(); };
+    m_outputs.keys().restartScan = [this] { m_link.restartScanIfOff(); };
     m_program.setHooks(hooks());
 }
 
