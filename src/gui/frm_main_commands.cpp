@@ -95,13 +95,9 @@ bool FrmMain::nameBoxEvent(int box, QEvent* event) {
         if (key != Key::Enter && key != Key::Up && key != Key::Down) return false;
         return onNameBoxKey && onNameBoxKey(box, key);
     }
-    if (event->type() == QEvent::FocusOut) {
-        // Another window or a menu taking the keyboard leaves the box still the window's focus:
-        // nothing was left, so nothing is stored.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && onNameBoxLeft)
-            onNameBoxLeft(box, nameBox(box)->text().toStdString());
-    }
+    // Also when the window loses the keyboard (hidden, a dialog or the exit question opens), so a
+    // name typed just before is not lost.
+    if (event->type() == QEvent::FocusOut && onNameBoxLeft) onNameBoxLeft(box, nameBox(box)->text().toStdString());
     return false;
 }
 

@@ -302,6 +302,13 @@ TEST_F(MainProgramTest, LeavingANameBoxStoresTheNameByItsRulesAndSaves) {
     p->fillNameBoxes(2);
     EXPECT_EQ(view.nameBoxes[13], "Pump number");
     EXPECT_TRUE(dialogs.standard.empty());
+
+    // The boxes losing the focus as the window closes at exit change nothing.
+    p->ExitProgram();
+    std::filesystem::remove(paths.SysFilePath);
+    p->txtTname_LostFocus(2, "Late");
+    EXPECT_EQ(p->settings().temp.TempName[2], "CPU in");
+    EXPECT_FALSE(std::filesystem::exists(paths.SysFilePath));
 }
 
 TEST_F(MainProgramTest, FanBarStyleSwitchesBackAndForthAndSavesEachTime) {

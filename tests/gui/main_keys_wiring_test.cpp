@@ -86,8 +86,13 @@ TEST_F(MainKeysWiring, ShortcutKeysReachTheirCommands) {
     EXPECT_NE(dialogs.standard[0].text.find(MessageText(7)), std::string::npos);
     EXPECT_FALSE(program.ended());
 
+    // A name typed just before the window is hidden is kept.
+    window.focusNameBox(1);
+    window.nameBox(1)->clear();
+    type("GPU");
     QTest::keyClick(handle(), Qt::Key_H, Qt::ControlModifier);
     EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(stored().temp.TempName[1], "GPU");
 }
 
 } // namespace

@@ -121,6 +121,7 @@ void MainProgram::fillNameBoxes(int layoutType) {
 }
 
 void MainProgram::txtTname_LostFocus(int box, const std::string& typed) {
+    if (m_ended) return; // the window closing at exit; the settings are saved already
     try {
         const std::string name = storedName(box, typed);
         nameField(m_settings, box) = name;
