@@ -29,6 +29,12 @@ OutputsWiring::OutputsWiring(MainProgram& program, BalloonTip& balloons, gui::Fr
     window.onKeyDown = [this](const KeyPress& press) { return m_keys.Form_KeyDown(press); };
     window.onCommandButtonClicked = [this](int index) { m_keys.xCtl_Button2_Click(index); };
     window.onCommandButtonKey = [this](int index, Key key) { return m_keys.xCtl_Button2_KeyDown(index, key); };
+    window.onNameBoxKey = [this](int box, Key key) { return m_keys.txtTname_KeyDown(box, key); };
+    window.onNameBoxLeft = [this](int box, const std::string& text) { m_program.txtTname_LostFocus(box, text); };
+    m_keys.hideWindow = [this] { m_window.hideWindow(); };
+    m_keys.confirmExit = [this] { m_program.ConfirmExit(); };
+    m_keys.switchFanBarStyle = [this] { m_program.switchFanBarStyle(); };
+    m_keys.chooseGraphGroup = [this](int group) { m_program.chooseGraphGroup(group); };
 }
 
 namespace {

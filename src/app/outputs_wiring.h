@@ -1,6 +1,6 @@
 #pragma once
-// Wires the fan and pump outputs to the main window: menus, keys, command buttons, the two
-// editors, and the polling pause after all pumps change.
+// Wires the fan and pump outputs to the main window: menus, keys, command buttons, the name boxes,
+// the two editors, and the polling pause after all pumps change.
 #include <chrono>
 
 #include "app/main_keys.h"

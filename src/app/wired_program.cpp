@@ -58,6 +58,9 @@ WiredProgram::WiredProgram(const ProgramOptions& options)
                      [this](int t) { m_program.chooseGraphTime(t); });
     m_outputs.keys().openOptions = [this] { m_optionsDialog.openOptions(); };
     m_trayWiring.openSettings = [this] { m_optionsDialog.openOptions(); };
+    m_outputs.keys().restartScan = [this] { m_link.restartScanIfOff(); };
+    // Ctrl+H hides like the hide button: minimised where there is no notification area.
+    m_outputs.keys().hideWindow = [this] { m_trayWiring.hideWindow(); };
     m_program.setHooks(hooks());
 }
 

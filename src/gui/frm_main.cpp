@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "app/name_boxes.h"
 #include "board_art.h"
 #include "twips.h"
 
@@ -49,13 +50,15 @@ QLabel* FrmMain::makeLabel(Qt::Alignment align) {
 }
 
 void FrmMain::buildControls() {
-    for (auto& box : m_txtTname) {
-        box = new QLineEdit(this);
+    for (int i = 0; i < kNameBoxes; ++i) {
+        auto* box = new QLineEdit(this);
+        box->setObjectName(QString("txtTname_%1").arg(i));
+        box->setAccessibleName(QString::fromStdString(nameBoxPurpose(i)));
         box->setStyleSheet(kNameStyle);
-        box->setMaxLength(255);
-        // Renaming from the window arrives with the keyboard commands; until then names are shown only.
-        box->setReadOnly(true);
-        box->setFocusPolicy(Qt::ClickFocus);
+        // A longer name would not fit the recording's fixed columns.
+        box->setMaxLength(nameBoxLimit(i));
+        box->installEventFilter(this); // Enter, Up, Down and leaving the box go to the core
+        m_txtTname[static_cast<std::size_t>(i)] = box;
     }
     for (auto& l : m_labTemp) l = makeLabel(Qt::AlignRight);
     for (auto& b : m_tempBars) {
@@ -100,8 +103,10 @@ void FrmMain::buildControls() {
     buildAlarmModeImage();
     m_hideButton = new WindowButton(WindowButton::Glyph::Hide, this);
     m_hideButton->setToolTip("Hide to the tray");
+    m_hideButton->setAccessibleName("Hide to the notification area");
     m_exitButton = new WindowButton(WindowButton::Glyph::Close, this);
     m_exitButton->setToolTip("Exit");
+    m_exitButton->setAccessibleName("Exit");
     connect(m_hideButton, &QAbstractButton::clicked, this, [this] {
         if (onHideRequested) onHideRequested();
         else hideWindow();
@@ -110,6 +115,9 @@ void FrmMain::buildControls() {
         if (onExitRequested) onExitRequested();
     });
     buildCommandRow();
+    // The window opens with the keyboard on the first command button rather than in a name box,
+    // where Shift and a letter would be typed instead of reaching the window's shortcuts.
+    commandButton(kOptionsButton)->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmMain::setTimerHandler(MainTimer timer, std::function<void()> handler) {
@@ -366,6 +374,7 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
         if (watched == static_cast<QObject*>(windowHandle())) return previewKey(key);
         if (commandButtonKey(watched, key)) return true;
     }
+    if (const int box = nameBoxIndex(watched); box >= 0 && nameBoxEvent(box, event)) return true;
     if (event->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {

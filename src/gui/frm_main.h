@@ -39,6 +39,8 @@ public:
     std::function<bool(const KeyPress&)> onKeyDown;       // true: the key was a command, swallow it
     std::function<void(int)> onCommandButtonClicked;
     std::function<bool(int index, Key)> onCommandButtonKey; // arrows on a command button
+    std::function<bool(int box, Key)> onNameBoxKey;         // Enter, Up, Down in a name box
+    std::function<void(int box, const std::string& text)> onNameBoxLeft; // a name box lost the focus
     // Off while an alarm owns the outputs: both menu buttons and their menus.
     void setOutputMenusEnabled(bool enabled);
 
@@ -54,6 +56,7 @@ public:
     void focusCommandButton(int index) override;
     void focusNameBox(int index) override;
     bool hasCommandButton(int index) const override;
+    void focusNextControl() override;
 
     // MainView
     ScreenInfo screen() const override;
@@ -119,6 +122,8 @@ private:
     CommandButton* menuButton(OutputKind kind) const;
     bool previewKey(const QKeyEvent& event);
     bool commandButtonKey(QObject* watched, const QKeyEvent& event);
+    int nameBoxIndex(const QObject* watched) const; // -1 when not a name box
+    bool nameBoxEvent(int box, QEvent* event);
     void placeControls();
     void placeDeviceCell(const DeviceCell& cell, const QFont& font, const QFont& small);
     bool eventFilter(QObject* watched, QEvent* event) override;

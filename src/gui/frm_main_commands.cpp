@@ -5,6 +5,7 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "app/name_boxes.h"
 #include "frm_main.h"
 #include "key_map.h"
 
@@ -79,6 +80,26 @@ void FrmMain::focusCommandButton(int index) {
 
 void FrmMain::focusNameBox(int index) {
     nameBox(index)->setFocus(Qt::TabFocusReason);
+}
+
+void FrmMain::focusNextControl() { focusNextChild(); }
+
+int FrmMain::nameBoxIndex(const QObject* watched) const {
+    const auto it = std::find(m_txtTname.begin(), m_txtTname.end(), watched);
+    return it == m_txtTname.end() ? -1 : static_cast<int>(it - m_txtTname.begin());
+}
+
+bool FrmMain::nameBoxEvent(int box, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const Key key = toKeyPress(*static_cast<QKeyEvent*>(event)).key;
+        // Enter is swallowed here, so it neither beeps nor reaches the window.
+        if (key != Key::Enter && key != Key::Up && key != Key::Down) return false;
+        return onNameBoxKey && onNameBoxKey(box, key);
+    }
+    // Also when the window loses the keyboard (hidden, a dialog or the exit question opens), so a
+    // name typed just before is not lost.
+    if (event->type() == QEvent::FocusOut && onNameBoxLeft) onNameBoxLeft(box, nameBox(box)->text().toStdString());
+    return false;
 }
 
 bool FrmMain::hasCommandButton(int index) const {

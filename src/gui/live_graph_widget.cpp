@@ -11,40 +11,73 @@ std::int32_t toBgr(const QColor& color) {
     return static_cast<std::int32_t>(color.red() | (color.green() << 8) | (color.blue() << 16));
 }
 
-LiveGraphWidget::LiveGraphWidget(QWidget* parent) : QWidget(parent) { setCursor(Qt::CrossCursor); }
+namespace {
+
+// Lines in runs of one colour, each run with a single pen: a series is one run.
+void drawLines(QPainter& p, const std::vector<GraphLine>& lines, qreal width) {
+    QList<QLine> run;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const GraphLine& l = lines[i];
+        run.append(QLine(l.x1, l.y1, l.x2, l.y2));
+        if (i + 1 < lines.size() && lines[i + 1].color == l.color) continue;
+        QPen pen(fromBgr(l.color), width);
+        pen.setCosmetic(true);
+        p.setPen(pen);
+        p.drawLines(run);
+        run.clear();
+    }
+}
+
+} // namespace
+
+LiveGraphWidget::LiveGraphWidget(QWidget* parent) : QWidget(parent) {
+    setCursor(Qt::CrossCursor);
+    // Every pixel is painted here: nothing behind the chart needs drawing first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 void LiveGraphWidget::setTwipsPerPixel(int tpp) {
     m_tpp = tpp > 0 ? tpp : 15;
+    m_backdrop = QPixmap();
     update();
 }
 
 void LiveGraphWidget::setBackColor(const QColor& color) {
     if (color == m_back) return;
     m_back = color;
+    m_backdrop = QPixmap();
     update();
 }
 
 void LiveGraphWidget::setPicture(std::vector<GraphLine> grid, std::vector<GraphLine> lines) {
-    m_grid = std::move(grid);
+    if (grid != m_grid) {
+        m_grid = std::move(grid);
+        m_backdrop = QPixmap();
+    }
     m_lines = std::move(lines);
     update();
 }
 
+void LiveGraphWidget::resizeEvent(QResizeEvent* event) {
+    m_backdrop = QPixmap();
+    QWidget::resizeEvent(event);
+}
+
 void LiveGraphWidget::paintEvent(QPaintEvent*) {
+    const qreal dpr = devicePixelRatioF();
+    if (m_backdrop.isNull()) {
+        m_backdrop = QPixmap(size() * dpr);
+        m_backdrop.setDevicePixelRatio(dpr);
+        QPainter q(&m_backdrop);
+        q.fillRect(rect(), m_back);
+        q.scale(1.0 / m_tpp, 1.0 / m_tpp); // draw in chart units
+        drawLines(q, m_grid, 1.0);
+    }
     QPainter p(this);
-    p.fillRect(rect(), m_back);
-    p.scale(1.0 / m_tpp, 1.0 / m_tpp); // draw in chart units
-    auto draw = [&p](const std::vector<GraphLine>& lines, qreal width) {
-        for (const GraphLine& l : lines) {
-            QPen pen(fromBgr(l.color), width);
-            pen.setCosmetic(true);
-            p.setPen(pen);
-            p.drawLine(l.x1, l.y1, l.x2, l.y2);
-        }
-    };
-    draw(m_grid, 1.0);
+    p.drawPixmap(0, 0, m_backdrop);
+    p.scale(1.0 / m_tpp, 1.0 / m_tpp);
     p.setRenderHint(QPainter::Antialiasing);
-    draw(m_lines, 1.6);
+    drawLines(p, m_lines, 1.6);
 }
 
 void LiveGraphWidget::mousePressEvent(QMouseEvent* event) {

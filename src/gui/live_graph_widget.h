@@ -1,5 +1,6 @@
 #pragma once
 #include <QColor>
+#include <QPixmap>
 #include <QWidget>
 #include <vector>
 
@@ -7,7 +8,9 @@
 
 namespace vrx::gui {
 
-// The chart picture: draws the grid and lines it is given, in chart units mapped to pixels.
+// The chart picture: draws the grid and lines it is given, in chart units mapped to pixels. The
+// background and grid rarely change, so they are drawn once into a cached backdrop and each
+// repaint only copies it and draws the lines.
 class LiveGraphWidget : public QWidget {
     Q_OBJECT
 public:
@@ -22,12 +25,14 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
     int m_tpp = 15;
     QColor m_back{Qt::black};
     std::vector<GraphLine> m_grid;
+    QPixmap m_backdrop; // background and grid; null = to be drawn again
     std::vector<GraphLine> m_lines;
 };
 

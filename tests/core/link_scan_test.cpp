@@ -1,3 +1,5 @@
+#include <functional>
+
 #include "link_test_fixture.h"
 #include "text/format.h"
 
@@ -164,6 +166,39 @@ TEST(LinkScan, StopLinkEndsAPendingProbeAndALaterLossStopsScanningAtOnce) {
     linked.advance(1600);
     EXPECT_EQ(linked.host.lastState(), "OFF");
     EXPECT_TRUE(linked.port.writes.empty());
+}
+
+TEST(LinkScan, RestartWhenOffScansAgainButLeavesALinkOrAScanAlone) {
+    // Scanning gave up: the restart lists the ports again and finds the controller that came back.
+    LinkRig off;
+    off.engine.startupLink(); // no port at all
+    ASSERT_EQ(off.host.lastState(), "OFF");
+    off.controllerOn(4);
+    EXPECT_TRUE(off.engine.restartScanIfOff());
+    EXPECT_EQ(off.engine.state().ScanAttempts, 0);
+    EXPECT_TRUE(off.engine.timerRunning(LinkTimer::Scan));
+    off.advance(4000);
+    EXPECT_EQ(off.host.lastState(), "ON");
+    EXPECT_EQ(off.settings.sys.ComPort, 4);
+
+    const struct {
+        const char* what;
+        std::function<void(LinkRig&)> setUp;
+    } busy[] = {
+        {"linked", [](LinkRig& r) { r.linkUp(3); }},
+        {"scanning", [](LinkRig& r) { r.engine.StartScan(); }},
+    };
+    for (const auto& c : busy) {
+        LinkRig rig;
+        c.setUp(rig);
+        const std::string shown = rig.host.lastState();
+        const auto attempts = rig.engine.state().ScanAttempts = 7;
+        rig.host.events.clear();
+        EXPECT_FALSE(rig.engine.restartScanIfOff()) << c.what;
+        EXPECT_TRUE(rig.host.events.empty()) << c.what;
+        EXPECT_EQ(rig.engine.state().ScanAttempts, attempts) << c.what;
+        EXPECT_EQ(rig.host.lastState(), shown) << c.what;
+    }
 }
 
 TEST(LinkPorts, ListingOpensOnlyCandidatesAndSkipsBusyPorts) {

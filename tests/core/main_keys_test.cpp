@@ -14,6 +14,7 @@ public:
     void focusCommandButton(int index) override { calls.push_back("button " + std::to_string(index)); }
     void focusNameBox(int index) override { calls.push_back("box " + std::to_string(index)); }
     bool hasCommandButton(int index) const override { return index == 3 || index == 4; }
+    void focusNextControl() override { calls.push_back("tab"); }
 };
 
 struct Rig {
@@ -98,6 +99,64 @@ TEST(MainKeys, CommandButtonsOpenMenusAndArrowsWalkThem) {
     EXPECT_FALSE(r.keys.xCtl_Button2_KeyDown(3, Key::Up));
     EXPECT_EQ(r.surface.calls, (std::vector<std::string>{"fan menu", "pump menu", "fan menu", "button 4", "button 3",
                                                          "box 0", "box 19", "box 16"}));
+}
+
+TEST(MainKeys, ShiftAndCtrlLettersReachTheirCommandsOnceWired) {
+    Rig r;
+    std::vector<std::string> commands;
+    const KeyPress keys[] = {
+        {Key::Letter, 'T', KeyModifiers::Shift}, {Key::Letter, 'F', KeyModifiers::Shift},
+        {Key::Letter, 'P', KeyModifiers::Shift}, {Key::Letter, 'M', KeyModifiers::Shift},
+        {Key::Letter, 'S', KeyModifiers::Shift}, {Key::Letter, 'V', KeyModifiers::Shift},
+        {Key::Letter, 'H', KeyModifiers::Other}, {Key::Letter, 'X', KeyModifiers::Other},
+    };
+    for (const KeyPress& k : keys) EXPECT_FALSE(r.keys.Form_KeyDown(k)) << k.letter; // nothing wired yet
+    r.keys.chooseGraphGroup = [&](int g) { commands.push_back("group " + std::to_string(g)); };
+    r.keys.restartScan = [&] { commands.push_back("rescan"); };
+    r.keys.switchFanBarStyle = [&] { commands.push_back("fan bars"); };
+    r.keys.hideWindow = [&] { commands.push_back("hide"); };
+    r.keys.confirmExit = [&] { commands.push_back("exit?"); };
+    for (const KeyPress& k : keys) EXPECT_TRUE(r.keys.Form_KeyDown(k)) << k.letter;
+    EXPECT_EQ(commands, (std::vector<std::string>{"group 1", "group 2", "group 3", "group 4", "rescan", "fan bars",
+                                                  "hide", "exit?"}));
+    // The same letters under the other modifier group, and letters of neither table, do nothing.
+    commands.clear();
+    const KeyPress others[] = {
+        {Key::Letter, 'T', KeyModifiers::Other}, {Key::Letter, 'M', KeyModifiers::Other},
+        {Key::Letter, 'V', KeyModifiers::None},  {Key::Letter, 'H', KeyModifiers::Shift},
+        {Key::Letter, 'X', KeyModifiers::Shift}, {Key::Letter, 'A', KeyModifiers::Shift},
+        {Key::F1, 0, KeyModifiers::Shift},
+    };
+    for (const KeyPress& k : others) EXPECT_FALSE(r.keys.Form_KeyDown(k)) << k.letter;
+    EXPECT_TRUE(commands.empty());
+    EXPECT_TRUE(r.surface.calls.empty()) << r.surface.calls.front();
+}
+
+TEST(MainKeys, NameBoxKeysWalkTheBoxesThenTheButtons) {
+    const struct {
+        int boardType, box;
+        Key key;
+        const char* focus; // "" when the key is not the box's
+    } cases[] = {
+        {1, 4, Key::Enter, "box 10"},
+        {1, 11, Key::Enter, "box 14"},
+        {1, 16, Key::Enter, "button 3"}, // the first command button there is
+        {1, 10, Key::Up, "box 4"},
+        {1, 0, Key::Up, "button 4"}, // the last command button there is
+        {2, 4, Key::Enter, "box 5"},
+        {2, 19, Key::Enter, "button 3"},
+        {2, 14, Key::Up, "box 13"},
+        {2, 7, Key::Down, "tab"},
+        {1, 7, Key::Left, ""},
+        {2, 7, Key::Other, ""},
+    };
+    for (const auto& c : cases) {
+        Rig r;
+        r.s.sys.BoardType = static_cast<Int16>(c.boardType);
+        EXPECT_EQ(r.keys.txtTname_KeyDown(c.box, c.key), c.focus[0] != 0) << c.boardType << "/" << c.box;
+        EXPECT_EQ(r.surface.calls, c.focus[0] ? std::vector<std::string>{c.focus} : std::vector<std::string>{})
+            << c.boardType << "/" << c.box;
+    }
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "app/main_program.h"
+#include "app/name_boxes.h"
 #include "fakes/fake_outputs_host.h"
 #include "link/control_frame.h"
 #include "diag/messages.h"
@@ -278,6 +279,60 @@ TEST_F(MainProgramTest, GraphAndGridFollowTheLinkedReadings) {
     EXPECT_EQ(p->state().StatusBytes[2], -31);
     EXPECT_EQ(p->state().StatusBytes[12], -1);
     EXPECT_EQ(p->state().StatusBytes[22], -1);
+}
+
+} // namespace
+} // namespace vrx
+
+namespace vrx {
+namespace {
+
+TEST_F(MainProgramTest, LeavingANameBoxStoresTheNameByItsRulesAndSaves) {
+    writeSettings([](Settings& s) { s.sys.BoardType = 2; });
+    auto p = start();
+    const struct {
+        int box;
+        std::string typed, stored;
+    } cases[] = {
+        {2, "  CPU in  ", "CPU in"},
+        {12, " Loop B ", " Loop B "},
+        {13, "Pump number 2", "Pump number"},
+        {18, "Rear exhaust", "Rear ex"},
+        {0, "", ""},
+    };
+    for (const auto& c : cases) {
+        view.nameBoxes[c.box] = c.typed;
+        p->txtTname_LostFocus(c.box, c.typed);
+        const Settings saved = storedSettings();
+        EXPECT_EQ(nameField(saved, c.box), c.stored) << c.box;
+        EXPECT_EQ(nameField(p->settings(), c.box), c.stored) << c.box;
+        EXPECT_EQ(view.nameBoxes[c.box], c.stored) << c.box; // the box shows what was kept
+    }
+    // A name read back from the file shows in the box it was typed in.
+    p->fillNameBoxes(2);
+    EXPECT_EQ(view.nameBoxes[13], "Pump number");
+    EXPECT_TRUE(dialogs.standard.empty());
+
+    // The boxes losing the focus as the window closes at exit change nothing.
+    p->ExitProgram();
+    std::filesystem::remove(paths.SysFilePath);
+    p->txtTname_LostFocus(2, "Late");
+    EXPECT_EQ(p->settings().temp.TempName[2], "CPU in");
+    EXPECT_FALSE(std::filesystem::exists(paths.SysFilePath));
+}
+
+TEST_F(MainProgramTest, FanBarStyleSwitchesBackAndForthAndSavesEachTime) {
+    auto p = start();
+    const struct {
+        Int16 flag;
+        int barStyle;
+    } steps[] = {{kTrue, 2}, {0, 4}, {kTrue, 2}};
+    for (const auto& s : steps) {
+        std::filesystem::remove(paths.SysFilePath);
+        p->switchFanBarStyle();
+        EXPECT_EQ(view.fanBarStyle, s.barStyle);
+        EXPECT_EQ(storedSettings().sys.FanBarStyle, s.flag);
+    }
 }
 
 } // namespace

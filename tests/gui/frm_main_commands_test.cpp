@@ -110,10 +110,10 @@ TEST_F(FrmMainCommands, KeysOnTheWindowGoToTheCoreWhateverHasTheFocus) {
     QTest::keyClick(handle(), Qt::Key_F1);
     window.focusNameBox(3);
     EXPECT_EQ(window.focusWidget(), window.nameBox(3));
-    QTest::keyClick(handle(), Qt::Key_M, Qt::ShiftModifier);
+    QTest::keyClick(handle(), Qt::Key_X, Qt::ControlModifier);
     const std::vector<KeyPress> expected = {{Key::Letter, 'F', KeyModifiers::Other},
                                             {Key::F1, 0, KeyModifiers::None},
-                                            {Key::Letter, 'M', KeyModifiers::Shift}};
+                                            {Key::Letter, 'X', KeyModifiers::Other}};
     ASSERT_EQ(keys.size(), expected.size());
     for (std::size_t i = 0; i < keys.size(); ++i)
         EXPECT_TRUE(keys[i] == expected[i]) << i;

@@ -43,7 +43,9 @@ TEST(FrmMain, NameBoxesAndLabelsShowWhatTheyAreGiven) {
     w.setNameBox(3, "Caf\xC3\xA9 loop");
     w.setVersionLabel("VRX v.2.1.30 f14.");
     w.setLinkStatus("COM 3");
-    EXPECT_EQ(w.nameBox(3)->text(), QString::fromUtf8("Caf\xC3\xA9 loop"));
+    EXPECT_EQ(w.nameBox(3)->text(), QString::fromUtf8("Caf\xC3\xA9 loo")); // a channel name holds 8 characters
+    w.setNameBox(12, "Flow meter 2");
+    EXPECT_EQ(w.nameBox(12)->text(), "Flow meter ");
     EXPECT_EQ(w.versionLabel()->text(), "VRX v.2.1.30 f14.");
     EXPECT_EQ(w.linkStatusLabel()->text(), "COM 3");
 }

@@ -36,6 +36,8 @@ public:
     virtual void focusNameBox(int index) = 0;
     // Whether the command button exists (buttons of windows not built yet are left out).
     virtual bool hasCommandButton(int index) const = 0;
+    // Moves the focus on as the Tab key would.
+    virtual void focusNextControl() = 0;
 };
 
 class MainKeys {
@@ -50,14 +52,25 @@ public:
     std::function<void(bool silent)> setAlarmMode; // F5 silent, F6 alarm mode
     std::function<void()> openRecordingSettings; // Ctrl+L, button 5
     std::function<void()> openLogViewer;         // Ctrl+V, button 6
+    std::function<void()> hideWindow;            // Ctrl+H
+    std::function<void()> confirmExit;           // Ctrl+X
+    std::function<void()> restartScan;           // Shift+S; the link restarts only a stopped scan
+    std::function<void()> switchFanBarStyle;     // Shift+V
+    std::function<void(int group)> chooseGraphGroup; // Shift+T, F, P, M: groups 1..4
 
     // True when the key was a command (the window then swallows it).
     bool Form_KeyDown(const KeyPress& press);
     void xCtl_Button2_Click(int index);
     bool xCtl_Button2_KeyDown(int index, Key key);
+    // Enter and Up walk the name boxes the controller type shows, Down moves on as Tab would.
+    bool txtTname_KeyDown(int box, Key key);
 
 private:
     static bool run(const std::function<void()>& command);
+    bool shiftKey(char letter);
+    bool ctrlKey(char letter);
+    // Focuses the first command button that exists from `from` on in direction `step`.
+    bool focusButtonFrom(int from, int step);
 
     const Settings& m_settings;
     OutputLevels& m_levels;

@@ -1,5 +1,6 @@
 #include "app/main_program.h"
 
+#include "app/name_boxes.h"
 #include "app/status_display.h"
 #include "diag/messages.h"
 #include "link/control_frame.h"
@@ -115,23 +116,30 @@ void MainProgram::mStartWork() {
 }
 
 void MainProgram::fillNameBoxes(int layoutType) {
-    MainView& view = m_services.view;
-    const auto& t = m_settings.temp;
-    const auto& p = m_settings.pump;
-    const auto& f = m_settings.fan;
-    const int channels = layoutType == 1 ? 5 : 10;
-    for (int i = 0; i < channels; ++i) {
-        view.setNameBox(i, t.TempName[static_cast<std::size_t>(i)]);
-        view.clearTempLabel(i);
+    for (int box : nameBoxOrder(layoutType == 1 ? 1 : 2)) {
+        m_services.view.setNameBox(box, nameField(m_settings, box));
+        if (box < kFirstFlowBox) m_services.view.clearTempLabel(box);
     }
-    view.setNameBox(10, p.FlowName[0]);
-    view.setNameBox(11, p.PumpName[0]);
-    if (layoutType != 1) {
-        view.setNameBox(12, p.FlowName[1]);
-        view.setNameBox(13, p.PumpName[1]);
+}
+
+void MainProgram::txtTname_LostFocus(int box, const std::string& typed) {
+    if (m_ended) return; // the window closing at exit; the settings are saved already
+    try {
+        const std::string name = storedName(box, typed);
+        nameField(m_settings, box) = name;
+        // The box shows what was kept, so a trimmed or cut name is seen as it is stored.
+        if (name != typed) m_services.view.setNameBox(box, name);
+        saveSystemFile();
+    } catch (const std::exception& e) {
+        logError("FrmMain.txtTname_LostFocus", e);
     }
-    const int fans = layoutType == 1 ? 3 : 6;
-    for (int i = 0; i < fans; ++i) view.setNameBox(14 + i, f.FanName[static_cast<std::size_t>(i)]);
+}
+
+void MainProgram::switchFanBarStyle() {
+    Int16& style = m_settings.sys.FanBarStyle;
+    style = style != 0 ? Int16{0} : kTrue;
+    m_services.view.setFanBarStyle(style == kTrue ? 2 : 4);
+    saveSystemFile();
 }
 
 bool MainProgram::mPcbForm() {

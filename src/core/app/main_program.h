@@ -55,6 +55,10 @@ public:
     void mStartWork();
     // Name boxes and emptied value labels of the rows a controller type shows.
     void fillNameBoxes(int layoutType);
+    // A name box lost the focus: its text is stored by the box's rules and the file saved.
+    void txtTname_LostFocus(int box, const std::string& typed);
+    // Shift+V: the fan bars switch between their two looks; saves.
+    void switchFanBarStyle();
     // Arranges the window for BoardType; on failure resets the settings and ends the program.
     bool mPcbForm();
 

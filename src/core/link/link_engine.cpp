@@ -116,6 +116,7 @@ void LinkEngine::ShowLinkState(const std::string& state) {
     } else {
         return;
     }
+    m_shownState = state;
     try {
         m_host.showLinkState(view);
     } catch (const std::exception& e) {
@@ -129,6 +130,13 @@ void LinkEngine::StartScan() {
     ShowLinkState("SCAN");
     ListComPorts();
     if (!timerRunning(LinkTimer::Scan)) setTimer(LinkTimer::Scan, true);
+}
+
+bool LinkEngine::restartScanIfOff() {
+    // While scanning or linked the key would only disturb the link.
+    if (m_shownState != "OFF") return false;
+    StartScan();
+    return true;
 }
 
 void LinkEngine::StopLink() {

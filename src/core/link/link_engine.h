@@ -61,6 +61,8 @@ public:
     void ShowLinkState(const std::string& state);
     void StartScan();
     void StopLink();
+    // Starts scanning again, but only while the window shows the link as off; true when it did.
+    bool restartScanIfOff();
     // Lists the ports, then probes the fixed port or the one used last time; on failure starts
     // scanning (or shows "OFF" when no port exists).
     void startupLink();
@@ -75,6 +77,8 @@ public:
     const LinkState& state() const { return m_state; }
     bool timerRunning(LinkTimer timer) const { return m_timers[static_cast<std::size_t>(timer)]; }
     bool scanPassActive() const { return m_owner != ProbeOwner::None; }
+    // The link state last shown ("SCAN", "OFF", "ON"); empty before the first.
+    const std::string& shownState() const { return m_shownState; }
 
 private:
     enum class ProbeOwner { None, Startup, ScanList, ScanFixed };
@@ -113,6 +117,7 @@ private:
     ProbeOwner m_owner = ProbeOwner::None;
     std::vector<int> m_passPorts;
     std::size_t m_passNext = 0;
+    std::string m_shownState;
 };
 
 } // namespace vrx

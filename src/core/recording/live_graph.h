@@ -23,6 +23,7 @@ enum GraphGroup : int { GroupTemperature = 1, GroupFan = 2, GroupPump = 3, Group
 struct GraphLine {
     int x1, y1, x2, y2;
     std::int32_t color; // 0x00BBGGRR
+    friend bool operator==(const GraphLine&, const GraphLine&) = default;
 };
 
 // A channel's legend mark next to its row on the main window.
