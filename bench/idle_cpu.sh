@@ -2,6 +2,7 @@
 # Idle cost of vrx beside psensor: both under one Xvfb, vrx linked to vrxsim, nothing touched.
 # Prints CPU % of one core and peak RSS for each over the same minute.
 # Usage: bench/idle_cpu.sh [BUILD_DIR] [SECONDS]
+# VRX_IDLE_UNMAP=1 unmaps vrx's window first, to tell the cost of painting from the rest.
 set -euo pipefail
 build="${1:-build/default}"
 secs="${2:-60}"
@@ -19,6 +20,10 @@ for _ in $(seq 50); do grep -q ready "$work/sim.out" 2>/dev/null && break; sleep
 "$build/bin/vrx" --app-dir "$work" --ports-only --dry-run-power-off >/dev/null 2>&1 & vrx=$!; pids+=($vrx)
 HOME="$work" psensor >/dev/null 2>&1 & psensor=$!; pids+=($psensor)
 sleep 10 # start-up, link and first paint are not idle
+if [ "${VRX_IDLE_UNMAP:-0}" = 1 ]; then
+    for w in $(xdotool search --pid "$vrx" 2>/dev/null); do xdotool windowunmap "$w" 2>/dev/null || true; done
+    sleep 2
+fi
 
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 hz=$(getconf CLK_TCK)

@@ -43,6 +43,9 @@ void TrayWiring::hideWindow() {
 }
 
 void TrayWiring::refreshHover() {
+    // With the hover text switched off (the default) there is nothing to work out each second.
+    if (m_program.settings().sys.HoverPopupOff != 0 && m_hoverShown == false) return;
+    m_hoverShown = m_program.settings().sys.HoverPopupOff == 0;
     const StatusDisplay display = gDisplayOn(m_program.settings(), m_program.state(), m_program.PumpTestRunning);
     m_hover.refresh(m_program.settings(), m_window.linkStatusLabel()->text().toStdString(), display);
 }

@@ -44,6 +44,7 @@ private:
     gui::QtTray& m_tray;
     gui::FrmMain& m_window;
     TopVRXMenu m_menu;
+    bool m_hoverShown = true; // the last refresh showed (or cleared) a hover text
     HoverToolTip m_hover;
     QTimer m_hoverTimer;
 };

@@ -13,19 +13,31 @@ std::int32_t toBgr(const QColor& color) {
 
 namespace {
 
-// Lines in runs of one colour, each run with a single pen: a series is one run.
+// Lines in runs of one colour, each run with a single pen; joined segments of a series go out
+// as one polyline, so an antialiased series is stroked once rather than segment by segment.
 void drawLines(QPainter& p, const std::vector<GraphLine>& lines, qreal width) {
-    QList<QLine> run;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const GraphLine& l = lines[i];
-        run.append(QLine(l.x1, l.y1, l.x2, l.y2));
-        if (i + 1 < lines.size() && lines[i + 1].color == l.color) continue;
-        QPen pen(fromBgr(l.color), width);
-        pen.setCosmetic(true);
-        p.setPen(pen);
-        p.drawLines(run);
-        run.clear();
+    QPolygon path;
+    auto flush = [&p, &path] {
+        if (path.size() > 1) p.drawPolyline(path);
+        path.clear();
+    };
+    std::int32_t color = -1;
+    for (const GraphLine& l : lines) {
+        if (l.color != color) {
+            flush();
+            QPen pen(fromBgr(l.color), width);
+            pen.setCosmetic(true);
+            p.setPen(pen);
+            color = l.color;
+        }
+        const QPoint from(l.x1, l.y1);
+        if (path.isEmpty() || path.last() != from) {
+            flush();
+            path << from;
+        }
+        path << QPoint(l.x2, l.y2);
     }
+    flush();
 }
 
 } // namespace

@@ -63,6 +63,15 @@ TEST_F(PosixSharedMemoryTest, ReportVisibleToAnotherMappingAndKeptBetweenWrites)
     EXPECT_TRUE(readBlock().empty());
 }
 
+TEST_F(PosixSharedMemoryTest, ABlockRemovedByAnotherProgramIsCreatedAgainOnTheNextWrite) {
+    PosixSharedMemory memory;
+    const std::string first = "one", second = "two";
+    ASSERT_TRUE(memory.write(m_name, 64, reinterpret_cast<const std::uint8_t*>(first.data()), first.size()));
+    ::shm_unlink(m_name.c_str());
+    ASSERT_TRUE(memory.write(m_name, 64, reinterpret_cast<const std::uint8_t*>(second.data()), second.size()));
+    EXPECT_EQ(readBlock().substr(0, 3), "two");
+}
+
 TEST_F(PosixSharedMemoryTest, WriteKeepsTheRestOfTheBlock) {
     PosixSharedMemory memory;
     const std::string first(300, 'a');
