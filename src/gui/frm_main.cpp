@@ -1,6 +1,7 @@
 #include "frm_main.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -395,8 +396,25 @@ void FrmMain::paintEvent(QPaintEvent*) {
 }
 
 void FrmMain::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+    // The desktop moves the window where it offers that (it must under Wayland, where a program
+    // cannot place its own window); elsewhere the window follows the mouse itself.
+    if (windowHandle() != nullptr && windowHandle()->startSystemMove()) return;
     m_dragging = true;
     m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+bool FrmMain::closeRequested(bool fromDesktop) {
+    // Alt+F4 or the desktop's close command asks like the exit button; the program's own
+    // closing goes through.
+    if (!fromDesktop || !onExitRequested) return true;
+    onExitRequested();
+    return false;
+}
+
+void FrmMain::closeEvent(QCloseEvent* event) {
+    if (closeRequested(event->spontaneous())) QWidget::closeEvent(event);
+    else event->ignore();
 }
 
 void FrmMain::mouseMoveEvent(QMouseEvent* event) {

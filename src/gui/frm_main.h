@@ -106,6 +106,8 @@ public:
     CommandButton* commandButton(int index) const { return m_commandButtons.at(static_cast<std::size_t>(index)); }
     OutputPopupMenu* outputMenu(OutputKind kind) const { return kind == OutputKind::Fan ? m_fanMenu : m_pumpMenu; }
     QWidget* legendMark(int channel) const { return m_marks.at(static_cast<std::size_t>(channel)); }
+    // A request to close the window; false when it must stay (the exit question was asked).
+    bool closeRequested(bool fromDesktop);
     // Opens the graph menu at a screen position, with its current check marks.
     void popupGraphMenu(const QPoint& globalPos);
 
@@ -113,6 +115,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 

@@ -25,6 +25,17 @@ TEST(FrmMain, LayoutShowsTheRowsOfTheControllerType) {
     }
 }
 
+TEST(FrmMain, ClosingFromTheDesktopAsksLikeTheExitButton) {
+    FrmMain w;
+    int asked = 0;
+    EXPECT_TRUE(w.closeRequested(true)) << "nobody to ask yet: the window may close";
+    w.onExitRequested = [&asked] { ++asked; };
+    EXPECT_FALSE(w.closeRequested(true)); // Alt+F4: the question, and the window stays
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(w.closeRequested(false)); // the program's own closing
+    EXPECT_EQ(asked, 1);
+}
+
 TEST(FrmMain, TimersStartDisabledAndFollowTheCore) {
     FrmMain w;
     int ticks = 0;
