@@ -1,9 +1,12 @@
 #include "wired_program.h"
 
+#include <QDesktopServices>
+#include <QUrl>
 #include <cstdio>
 
 #include "graph_menu.h"
 #include "recording/live_graph.h"
+#include "shell/help_command.h"
 
 namespace vrx {
 
@@ -58,6 +61,17 @@ WiredProgram::WiredProgram(const ProgramOptions& options)
                      [this](int t) { m_program.chooseGraphTime(t); });
     m_outputs.keys().openOptions = [this] { m_optionsDialog.openOptions(); };
     m_trayWiring.openSettings = [this] { m_optionsDialog.openOptions(); };
+    m_trayWiring.openHelp = [this] {
+        gVRX_Help(
+            m_options.paths.HelpFilePath,
+            [](const std::string& path) {
+                return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+            },
+            m_dialogs,
+            [this](const std::string& name, const std::string& number, const std::string& description) {
+                m_program.errorLog().LogError(name, number, description);
+            });
+    };
     m_program.setHooks(hooks());
 }
 
