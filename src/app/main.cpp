@@ -133,7 +133,9 @@ int main(int argc, char** argv) {
 
     std::string folderError;
     const std::string exeDir = executableDir();
-    const std::string appDir = vrx::resolveAppDir(options.appDir, envText("XDG_DATA_HOME"), homeDir(), &folderError);
+    const std::string xdgDataHome = envText("XDG_DATA_HOME");
+    const std::string home = homeDir();
+    const std::string appDir = vrx::resolveAppDir(options.appDir, xdgDataHome, home, &folderError);
     const vrx::AppPaths paths = vrx::makeAppPaths(appDir, exeDir);
     // A folder that could not be made is reported before anything tries to write into it.
     if (appDir.empty()) return vrx::app::reportUnusableDataFolder(argc, argv, "~/.local/share/vrx", folderError);
@@ -155,6 +157,9 @@ int main(int argc, char** argv) {
     vrx::ProgramOptions wired;
     wired.paths = paths;
     wired.executableDir = exeDir;
+    // Started at login, vrx must find the same folder it was told to use now.
+    if (paths.AppDir != vrx::defaultAppDir(xdgDataHome, home))
+        wired.autoStartAppDir = std::filesystem::path(paths.AppDir).parent_path().string();
     wired.simulate = options.simulate;
     wired.portsOnly = options.portsOnly;
     wired.traceLink = options.traceLink;

@@ -13,7 +13,7 @@ namespace vrx {
 WiredProgram::WiredProgram(const ProgramOptions& options)
     : m_options(options),
       m_autoStart(options.autoStartEntry.empty() ? XdgAutoStart::defaultEntryPath() : options.autoStartEntry,
-                  options.executableDir + "/vrx"),
+                  options.executableDir + "/vrx", options.autoStartAppDir),
       m_program(options.paths, {m_window, m_tray, m_dialogs, m_clock, m_autoStart}),
       m_portMap(options.paths.AppDir), m_termios(m_portMap), m_tracing(m_termios, stdout),
       m_serial(options.traceLink ? static_cast<SerialPort&>(m_tracing) : m_termios), m_report(m_sharedMemory),

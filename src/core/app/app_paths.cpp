@@ -43,20 +43,25 @@ std::string resolveAppDir(const std::string& overrideDir, const std::string& xdg
         std::error_code ec;
         return withSlash(fs::absolute(overrideDir, ec).lexically_normal().string());
     }
+    const std::string dir = defaultAppDir(xdgDataHome, homeDir);
+    if (dir.empty()) {
+        // Never a shared place such as /tmp, where another user could have made the folder first.
+        if (error) *error = "no home folder to keep the data in (set HOME, or give --app-dir)";
+        return {};
+    }
+    createFolder(dir, error);
+    return dir;
+}
+
+std::string defaultAppDir(const std::string& xdgDataHome, const std::string& homeDir) {
     // A relative XDG_DATA_HOME is invalid and ignored, as the desktop's convention says.
     fs::path base;
     if (fs::path(xdgDataHome).is_absolute())
         base = xdgDataHome;
     else if (fs::path(homeDir).is_absolute())
         base = fs::path(homeDir) / ".local/share";
-    if (base.empty()) {
-        // Never a shared place such as /tmp, where another user could have made the folder first.
-        if (error) *error = "no home folder to keep the data in (set HOME, or give --app-dir)";
-        return {};
-    }
-    const fs::path dir = (base / "vrx").lexically_normal();
-    createFolder(dir, error);
-    return withSlash(dir.string());
+    if (base.empty()) return {};
+    return withSlash((base / "vrx").lexically_normal().string());
 }
 
 std::string helpFilePathFor(const std::string& exeDir) {

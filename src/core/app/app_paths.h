@@ -21,6 +21,9 @@ struct AppPaths {
 std::string resolveAppDir(const std::string& overrideDir, const std::string& xdgDataHome,
                           const std::string& homeDir, std::string* error = nullptr);
 
+// The data folder when none is given, without creating it; "" when there is no home to put it in.
+std::string defaultAppDir(const std::string& xdgDataHome, const std::string& homeDir);
+
 // "" when dir is a folder this process can create files in, else the reason it is not.
 std::string checkDataFolder(const std::string& dir);
 
