@@ -4,9 +4,11 @@
 #include <QSocketNotifier>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
+#include <pwd.h>
 #include <string>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -34,14 +36,17 @@ struct Options {
 void printUsage() {
     std::puts("Usage: vrx [--app-dir DIR] [--simulate] [--ports-only] [--trace-link] [--dry-run-power-off]\n"
               "       vrx --export-csv LOG [OUT]\n"
-              "  --app-dir DIR  keep settings and logs in DIR (default: the program's folder when\n"
-              "                 writable, else ~/.local/share/vrx)\n"
+              "       vrx --version | --help\n"
+              "  --app-dir DIR  keep settings and logs in DIR (default: $XDG_DATA_HOME/vrx, which is\n"
+              "                 ~/.local/share/vrx when XDG_DATA_HOME is not set)\n"
               "  --simulate     run against the built-in simulated controller (implies --dry-run-power-off)\n"
               "  --ports-only   use only the port numbers bound in DIR/ports (never /dev/ttyS*, ...)\n"
               "  --trace-link   print every message sent to the controller on standard output\n"
               "  --dry-run-power-off  never power the computer off: only say so on standard error\n"
               "  --export-csv LOG [OUT]  write the recording LOG as CSV to OUT (default: LOG with .csv;\n"
-              "                 - for standard output) and exit; needs no display and no data folder");
+              "                 - for standard output) and exit; needs no display and no data folder\n"
+              "  --version      print the version and exit\n"
+              "  --help, -h     print this help and exit");
 }
 
 // Returns false (after saying why) for a command line it cannot use.
@@ -60,6 +65,10 @@ bool parseOptions(int argc, char** argv, Options& o, int& exitCode) {
             o.traceLink = true;
         } else if (a == "--dry-run-power-off") {
             o.dryRunPowerOff = true;
+        } else if (a == "--version") {
+            std::printf("vrx %s\n", VRX_VERSION_TEXT);
+            exitCode = 0;
+            return false;
         } else if (a == "--help" || a == "-h") {
             printUsage();
             exitCode = 0;
@@ -74,6 +83,20 @@ bool parseOptions(int argc, char** argv, Options& o, int& exitCode) {
         }
     }
     return true;
+}
+
+std::string envText(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+// $HOME, or the account's home when the environment lacks it (a service or a bare login shell).
+std::string homeDir() {
+    std::string home = envText("HOME");
+    if (home.empty()) {
+        if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir) home = pw->pw_dir;
+    }
+    return home;
 }
 
 std::string executableDir() {
@@ -108,10 +131,14 @@ int main(int argc, char** argv) {
     int exitCode = 0;
     if (!parseOptions(argc, argv, options, exitCode)) return exitCode;
 
-    const char* home = std::getenv("HOME");
     std::string folderError;
-    const vrx::AppPaths paths =
-        vrx::makeAppPaths(vrx::resolveAppDir(options.appDir, executableDir(), home ? home : "", &folderError));
+    const std::string exeDir = executableDir();
+    const std::string xdgDataHome = envText("XDG_DATA_HOME");
+    const std::string home = homeDir();
+    const std::string appDir = vrx::resolveAppDir(options.appDir, xdgDataHome, home, &folderError);
+    const vrx::AppPaths paths = vrx::makeAppPaths(appDir, exeDir);
+    // A folder that could not be made is reported before anything tries to write into it.
+    if (appDir.empty()) return vrx::app::reportUnusableDataFolder(argc, argv, "~/.local/share/vrx", folderError);
     vrx::SingleInstance instance(paths.lockFilePath());
     if (instance.heldElsewhere()) return 0; // another vrx runs on this folder
     if (folderError.empty()) folderError = instance.error();
@@ -120,13 +147,19 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("vrx");
+    QApplication::setApplicationVersion(VRX_VERSION_TEXT);
+    // Ties the window and the tray icon to vrx.desktop, so the desktop shows the program's icon and name.
+    QGuiApplication::setDesktopFileName("vrx");
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(vrx::gui::programIcon());
     vrx::installFileSync(vrx::fsyncPath);
 
     vrx::ProgramOptions wired;
     wired.paths = paths;
-    wired.executableDir = executableDir();
+    wired.executableDir = exeDir;
+    // Started at login, vrx must find the same folder it was told to use now.
+    if (paths.AppDir != vrx::defaultAppDir(xdgDataHome, home))
+        wired.autoStartAppDir = std::filesystem::path(paths.AppDir).parent_path().string();
     wired.simulate = options.simulate;
     wired.portsOnly = options.portsOnly;
     wired.traceLink = options.traceLink;

@@ -1,16 +1,19 @@
 #include "wired_program.h"
 
+#include <QDesktopServices>
+#include <QUrl>
 #include <cstdio>
 
 #include "graph_menu.h"
 #include "recording/live_graph.h"
+#include "shell/help_command.h"
 
 namespace vrx {
 
 WiredProgram::WiredProgram(const ProgramOptions& options)
     : m_options(options),
       m_autoStart(options.autoStartEntry.empty() ? XdgAutoStart::defaultEntryPath() : options.autoStartEntry,
-                  options.executableDir + "/vrx"),
+                  options.executableDir + "/vrx", options.autoStartAppDir),
       m_program(options.paths, {m_window, m_tray, m_dialogs, m_clock, m_autoStart}),
       m_portMap(options.paths.AppDir), m_termios(m_portMap), m_tracing(m_termios, stdout),
       m_serial(options.traceLink ? static_cast<SerialPort&>(m_tracing) : m_termios), m_report(m_sharedMemory),
@@ -61,6 +64,17 @@ WiredProgram::WiredProgram(const ProgramOptions& options)
     m_outputs.keys().restartScan = [this] { m_link.restartScanIfOff(); };
     // Ctrl+H hides like the hide button: minimised where there is no notification area.
     m_outputs.keys().hideWindow = [this] { m_trayWiring.hideWindow(); };
+    m_trayWiring.openHelp = [this] {
+        gVRX_Help(
+            m_options.paths.HelpFilePath,
+            [](const std::string& path) {
+                return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+            },
+            m_dialogs,
+            [this](const std::string& name, const std::string& number, const std::string& description) {
+                m_program.errorLog().LogError(name, number, description);
+            });
+    };
     m_program.setHooks(hooks());
 }
 

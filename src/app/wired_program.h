@@ -27,7 +27,7 @@
 #include "tray_wiring.h"
 #include "viewer_wiring.h"
 #include "vrxsim/simulator_runner.h"
-#include "xdg_autostart.h"
+#include "shell/xdg_autostart.h"
 
 namespace vrx {
 
@@ -35,6 +35,7 @@ struct ProgramOptions {
     AppPaths paths;
     std::string executableDir;  // where the vrx executable lives (for the autostart entry)
     std::string autoStartEntry; // the XDG autostart file; "" = the user's default
+    std::string autoStartAppDir; // the data folder the autostart entry passes on; "" = the default one
     bool simulate = false;      // run the built-in simulated controller (never powers off)
     bool portsOnly = false;     // only ports bound in the data folder's port map
     bool traceLink = false;     // every message sent to the controller on standard output

@@ -24,7 +24,9 @@ QIcon programIcon() {
     drop.arcTo(QRectF(10, 20, 44, 42), 0, -180);
     drop.cubicTo(10, 32, 20, 22, 32, 4);
     p.drawPath(drop);
-    return QIcon(pix);
+    // Installed, the icon theme holds the program's icon in every size; the drawn one serves a
+    // program run from its build folder.
+    return QIcon::fromTheme("vrx", QIcon(pix));
 }
 
 namespace {

@@ -124,6 +124,8 @@ void TermiosSerialPort::open() {
         if (errno == ENOENT || errno == ENXIO || errno == ENODEV)
             throw SerialError(portName() + " does not exist (" + path.string() + ")");
         if (errno == EBUSY) throw SerialError(portName() + " is busy (" + path.string() + ")");
+        if (errno == EACCES || errno == EPERM)
+            throw SerialAccessDenied(systemError(portName() + " cannot be opened (" + path.string() + ")"));
         throw SerialError(systemError(portName() + " cannot be opened (" + path.string() + ")"));
     }
     // Another program holding the lock, or exclusive mode, means the port is in use.

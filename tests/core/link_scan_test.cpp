@@ -213,5 +213,49 @@ TEST(LinkPorts, ListingOpensOnlyCandidatesAndSkipsBusyPorts) {
     EXPECT_FALSE(rig.port.isOpen());
 }
 
+TEST(LinkPorts, PortThatRefusesTheUserIsNamedOnceWithTheWayOut) {
+    struct Case {
+        const char* what;
+        std::int16_t previous, fixed;
+        std::set<int> denied, busy;
+        int controller; // 0: none
+        bool hint;
+    };
+    const Case cases[] = {
+        {"previous port refused, then met again by every scan", 2, 0, {2, 6}, {}, 4, true},
+        {"fixed port refused on every scan tick", 0, 7, {7}, {}, 0, true},
+        {"a busy port is no permission problem", 5, 0, {}, {5}, 0, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        LinkRig rig;
+        if (c.controller) rig.controllerOn(c.controller);
+        rig.port.denied = c.denied;
+        rig.port.busy = c.busy;
+        rig.port.present.insert(c.busy.begin(), c.busy.end());
+        rig.settings.sys.FixedComPort = c.fixed;
+        rig.engine.state().PreviousComPort = c.previous;
+        rig.engine.startupLink();
+        rig.advance(60000);
+
+        std::vector<std::string> hints;
+        for (const auto& b : rig.host.balloons)
+            if (b.text.find("dialout") != std::string::npos) hints.push_back(b.text);
+        ASSERT_EQ(hints.size(), c.hint ? 1u : 0u);
+        ASSERT_EQ(rig.host.errors.size(), c.hint ? 1u : 0u);
+        if (!c.hint) continue;
+        const int first = c.fixed ? c.fixed : *c.denied.begin();
+        EXPECT_NE(hints[0].find("COM" + std::to_string(first)), std::string::npos) << hints[0];
+        EXPECT_EQ(rig.host.balloons.front().icon, BalloonIcon::Warning);
+        EXPECT_EQ(rig.host.errors[0].number, 70);
+        EXPECT_NE(rig.host.errors[0].description.find("Permission denied. You need access to the serial ports"),
+                  std::string::npos)
+            << rig.host.errors[0].description;
+        // A refused port never stands in the way of one that works.
+        EXPECT_EQ(rig.host.lastState(), c.controller ? "ON" : "OFF");
+        EXPECT_EQ(rig.settings.sys.ComPort, c.controller);
+    }
+}
+
 } // namespace
 } // namespace vrx

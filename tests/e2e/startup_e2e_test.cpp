@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <sys/stat.h>
 #include <vector>
 
@@ -64,6 +67,70 @@ TEST(StartupE2E, FifoAsSystemFileIsAFailedLoadNotAHang) {
         20s));
     EXPECT_TRUE(fs::is_fifo(dir.file("vrxsys.bin"))); // the failed save replaced nothing
     EXPECT_FALSE(vrx.waitExit(100ms).has_value());
+}
+
+// Sets an environment variable (or unsets it, for nullptr) for the life of the object; children
+// started meanwhile inherit it.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value) : m_name(name) {
+        if (const char* old = std::getenv(name)) m_old = old;
+        value ? ::setenv(name, value, 1) : ::unsetenv(name);
+    }
+    ~ScopedEnv() { m_old ? ::setenv(m_name, m_old->c_str(), 1) : ::unsetenv(m_name); }
+
+private:
+    const char* m_name;
+    std::optional<std::string> m_old;
+};
+
+std::vector<fs::path> folderEntries(const fs::path& dir) {
+    std::vector<fs::path> out;
+    for (const auto& e : fs::directory_iterator(dir)) out.push_back(e.path());
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+TEST(StartupE2E, DataFolderIsTheDesktopsDataFolderNeverTheProgramsOwn) {
+    const fs::path binDir = fs::path(VRX_BIN).parent_path();
+    test::TempDir t;
+    const std::string xdg = t.file("xdg");
+    const struct {
+        const char* what;
+        const char* xdgDataHome;
+        std::string expected;
+    } cases[] = {
+        {"XDG_DATA_HOME set", xdg.c_str(), xdg + "/vrx"},
+        {"XDG_DATA_HOME unset", nullptr, t.file("home") + "/.local/share/vrx"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::vector<fs::path> binBefore = folderEntries(binDir);
+        ScopedEnv home("HOME", t.file("home").c_str());
+        ScopedEnv data("XDG_DATA_HOME", c.xdgDataHome);
+        test::Process vrx(VRX_BIN, {"--dry-run-power-off", "--ports-only"});
+        ASSERT_TRUE(vrx.started());
+        EXPECT_TRUE(test::waitFor([&] { return fs::exists(c.expected + "/debug.log"); }, 20s));
+        vrx.signal(SIGTERM);
+        EXPECT_EQ(vrx.waitExit(10s), 0);
+        EXPECT_TRUE(fs::exists(c.expected + "/vrxsys.bin"));
+        EXPECT_EQ(folderEntries(binDir), binBefore) << "nothing written beside the executable";
+    }
+}
+
+TEST(StartupE2E, VersionAndHelpPrintAndExit) {
+    test::TempDir out;
+    const auto run = [&](const std::string& option) {
+        test::Process vrx(VRX_BIN, {option}, out.file("stdout"));
+        EXPECT_EQ(vrx.waitExit(10s), 0) << option;
+        return test::readFile(out.file("stdout"));
+    };
+    EXPECT_EQ(run("--version"), "vrx 2.1.30\n");
+    const std::string help = run("--help");
+    for (const char* option : {"--app-dir", "--simulate", "--ports-only", "--trace-link", "--dry-run-power-off",
+                               "--export-csv", "--version", "--help"})
+        EXPECT_NE(help.find(option), std::string::npos) << option;
+    EXPECT_NE(help.find("XDG_DATA_HOME"), std::string::npos);
 }
 
 TEST(StartupE2E, RejectsUnknownOptions) {

@@ -16,6 +16,8 @@ public:
     std::set<int> present;
     // Ports that exist but are held by someone else.
     std::set<int> busy;
+    // Ports that exist but refuse this user.
+    std::set<int> denied;
     // Every write that has left the port, in order, with the port it went to. A write first waits
     // in the output buffer, like a UART's; it leaves when the line gets time to send it (the next
     // port operation, a drain, a close, or transmit()), and "discard output" drops it.
@@ -45,6 +47,7 @@ public:
     void open() override {
         fail("open");
         if (m_open) throw SerialError("Port already open");
+        if (denied.count(m_port)) throw SerialAccessDenied("COM" + std::to_string(m_port) + " cannot be opened: Permission denied");
         if (!present.count(m_port)) throw SerialError("Port not found: COM" + std::to_string(m_port));
         if (busy.count(m_port)) throw SerialError("Port busy: COM" + std::to_string(m_port));
         m_open = true;

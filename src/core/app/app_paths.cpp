@@ -36,24 +36,44 @@ std::string checkDataFolder(const std::string& dir) {
     return {};
 }
 
-std::string resolveAppDir(const std::string& overrideDir, const std::string& exeDir,
+std::string resolveAppDir(const std::string& overrideDir, const std::string& xdgDataHome,
                           const std::string& homeDir, std::string* error) {
     if (!overrideDir.empty()) {
         createFolder(overrideDir, error);
         std::error_code ec;
         return withSlash(fs::absolute(overrideDir, ec).lexically_normal().string());
     }
-    if (!exeDir.empty() && checkDataFolder(exeDir).empty()) return withSlash(exeDir);
-    const fs::path fallback = fs::path(homeDir.empty() ? "/tmp" : homeDir) / ".local/share/vrx";
-    createFolder(fallback, error);
-    return withSlash(fallback.string());
+    const std::string dir = defaultAppDir(xdgDataHome, homeDir);
+    if (dir.empty()) {
+        // Never a shared place such as /tmp, where another user could have made the folder first.
+        if (error) *error = "no home folder to keep the data in (set HOME, or give --app-dir)";
+        return {};
+    }
+    createFolder(dir, error);
+    return dir;
 }
 
-AppPaths makeAppPaths(const std::string& appDir) {
+std::string defaultAppDir(const std::string& xdgDataHome, const std::string& homeDir) {
+    // A relative XDG_DATA_HOME is invalid and ignored, as the desktop's convention says.
+    fs::path base;
+    if (fs::path(xdgDataHome).is_absolute())
+        base = xdgDataHome;
+    else if (fs::path(homeDir).is_absolute())
+        base = fs::path(homeDir) / ".local/share";
+    if (base.empty()) return {};
+    return withSlash((base / "vrx").lexically_normal().string());
+}
+
+std::string helpFilePathFor(const std::string& exeDir) {
+    if (exeDir.empty()) return {};
+    return (fs::path(exeDir) / "../share/vrx/manual.html").lexically_normal().string();
+}
+
+AppPaths makeAppPaths(const std::string& appDir, const std::string& exeDir) {
     AppPaths p;
     p.AppDir = withSlash(appDir);
     p.SysFilePath = p.AppDir + "vrxsys.bin";
-    p.HelpFilePath = p.AppDir + "RURu2.chm";
+    p.HelpFilePath = helpFilePathFor(exeDir);
     return p;
 }
 

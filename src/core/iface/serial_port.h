@@ -9,10 +9,17 @@ namespace vrx {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// Raised by open() for a missing or busy port and by I/O on a broken line.
+// Raised by open() for a missing, busy or forbidden port and by I/O on a broken line.
 class SerialError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+};
+
+// Raised by open() when the device is there but this user may not open it: not a busy port, and
+// the user can fix it.
+class SerialAccessDenied : public SerialError {
+public:
+    using SerialError::SerialError;
 };
 
 class SerialPort {

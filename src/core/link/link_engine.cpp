@@ -27,6 +27,9 @@ bool LinkEngine::PortExists(int port) {
         const bool open = m_port.isOpen();
         m_port.close();
         return open;
+    } catch (const SerialAccessDenied& e) {
+        accessDenied("FrmMain.ListComPorts", e);
+        return false;
     } catch (const std::exception&) {
         return false;
     }
@@ -171,6 +174,13 @@ void LinkEngine::balloon(const std::string& text, BalloonIcon icon) {
     } catch (const std::exception& e) {
         logError("ModTray.gTrayBalloonTip", kErrInvalidValue, e.what());
     }
+}
+
+void LinkEngine::accessDenied(const std::string& procedure, const SerialAccessDenied& e) {
+    if (m_accessHintGiven) return;
+    m_accessHintGiven = true;
+    logError(procedure, kErrPermission, std::string(e.what()) + ". " + kPortAccessHint);
+    balloon(std::string(e.what()) + ".\n" + kPortAccessHint, BalloonIcon::Warning);
 }
 
 void LinkEngine::logError(const std::string& name, int number, const std::string& description) {

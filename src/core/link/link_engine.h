@@ -24,6 +24,10 @@ inline constexpr int kScanBudget = 30;     // the 30th scan tick gives up
 inline constexpr int kMissedPollLimit = 5; // silent polls before the link counts as lost
 inline constexpr int kKeepAliveIdlePolls = 10;
 inline constexpr int kPumpHoldPolls = 7;
+// Said once per run when a port exists but this user may not open it.
+inline constexpr const char* kPortAccessHint =
+    "You need access to the serial ports: on Debian, membership of the dialout group "
+    "(sudo adduser $USER dialout), then log in again.";
 
 class LinkEngine {
 public:
@@ -100,6 +104,8 @@ private:
     void sendAfterLink(const char* procedure);
     void setTimer(LinkTimer timer, bool enabled);
     void balloon(const std::string& text, BalloonIcon icon);
+    // A port that refused this user: says so with the way out, the first time only.
+    void accessDenied(const std::string& procedure, const SerialAccessDenied& e);
     void logError(const std::string& name, int number, const std::string& description);
     std::int64_t wholeSecond() const { return m_clock.monotonicMs() / 1000; }
     std::int16_t& comPort() { return m_settings.sys.ComPort; }
@@ -118,6 +124,7 @@ private:
     std::vector<int> m_passPorts;
     std::size_t m_passNext = 0;
     std::string m_shownState;
+    bool m_accessHintGiven = false;
 };
 
 } // namespace vrx

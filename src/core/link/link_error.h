@@ -9,6 +9,7 @@ namespace vrx {
 inline constexpr int kErrInvalidValue = 5; // a value the controller cannot take
 inline constexpr int kErrOverflow = 6;     // a control value outside 0..255
 inline constexpr int kErrPortIo = 57;      // the serial line failed
+inline constexpr int kErrPermission = 70;  // a port this user may not open
 
 class LinkError : public std::runtime_error {
 public:

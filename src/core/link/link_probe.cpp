@@ -23,6 +23,9 @@ LinkEngine::ProbeStart LinkEngine::ProbePort(int port, ProbeVariant variant) {
         m_port.discardInput();
         m_port.discardOutput();
         m_port.write(Bytes(CmdIdentify.begin(), CmdIdentify.end()));
+    } catch (const SerialAccessDenied& e) {
+        accessDenied("FrmMain.ProbePort", e);
+        return ProbeStart::Failed;
     } catch (const std::exception&) {
         // The port stays as it is; the next probe closes it.
         return ProbeStart::Failed;
