@@ -11,6 +11,7 @@
 #include <QWindow>
 
 #include "app/name_boxes.h"
+#include "art_underlay.h"
 #include "board_art.h"
 #include "twips.h"
 
@@ -50,6 +51,18 @@ QLabel* FrmMain::makeLabel(Qt::Alignment align) {
     return label;
 }
 
+// A reading that changes every second: a plain palette (no style sheet to resolve at each paint)
+// and the art under it drawn by the label itself.
+QLabel* FrmMain::makeReading() {
+    auto* label = new QLabel(this);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(palette);
+    m_underlay->attach(label);
+    return label;
+}
+
 void FrmMain::buildControls() {
     for (int i = 0; i < kNameBoxes; ++i) {
         auto* box = new QLineEdit(this);
@@ -61,9 +74,11 @@ void FrmMain::buildControls() {
         box->installEventFilter(this); // Enter, Up, Down and leaving the box go to the core
         m_txtTname[static_cast<std::size_t>(i)] = box;
     }
-    for (auto& l : m_labTemp) l = makeLabel(Qt::AlignRight);
+    m_underlay = new ArtUnderlay(m_art, *this);
+    for (auto& l : m_labTemp) l = makeReading();
     for (auto& b : m_tempBars) {
         b = new BarGauge(this);
+        m_underlay->attach(b);
         b->setMaximum(160);
         b->setColor(QColor(230, 120, 60));
     }
@@ -81,19 +96,21 @@ void FrmMain::buildControls() {
         l->installEventFilter(this); // a click on the scale opens the graph menu
     }
     m_labGhp[0]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    for (auto& l : m_labFan) l = makeLabel(Qt::AlignRight);
+    for (auto& l : m_labFan) l = makeReading();
     for (auto& b : m_fanBars) {
         b = new BarGauge(this);
+        m_underlay->attach(b);
         b->setMaximum(100);
         b->setColor(QColor(70, 170, 230));
     }
-    for (auto& l : m_labPump) l = makeLabel(Qt::AlignRight);
+    for (auto& l : m_labPump) l = makeReading();
     for (auto& b : m_pumpBars) {
         b = new BarGauge(this);
+        m_underlay->attach(b);
         b->setMaximum(32);
         b->setColor(QColor(90, 200, 140));
     }
-    for (auto& l : m_labLPM) l = makeLabel(Qt::AlignRight);
+    for (auto& l : m_labLPM) l = makeReading();
     m_labVRX = makeLabel(Qt::AlignLeft);
     m_labVRX->setStyleSheet("QLabel { color: #8fa3b8; background: transparent; }");
     m_labPort = makeLabel(Qt::AlignRight);

@@ -20,6 +20,8 @@
 
 namespace vrx::gui {
 
+class ArtUnderlay;
+
 // The borderless main window: reading grid on drawn art, link status and version, two window
 // buttons, the command buttons with the fan and pump menus, the six timers. It shows what the core
 // tells it and forwards the user's actions and keys.
@@ -131,11 +133,13 @@ private:
     void placeDeviceCell(const DeviceCell& cell, const QFont& font, const QFont& small);
     bool eventFilter(QObject* watched, QEvent* event) override;
     QLabel* makeLabel(Qt::Alignment align);
+    QLabel* makeReading();
     void buildAlarmModeImage();
 
     FormLayout m_layout;
     int m_tpp = 15;
     QPixmap m_art;
+    ArtUnderlay* m_underlay = nullptr;
     std::array<QLineEdit*, 20> m_txtTname{};
     std::array<QLabel*, 10> m_labTemp{};
     std::array<BarGauge*, 10> m_tempBars{};

@@ -13,8 +13,13 @@ namespace {
 const QColor kAlarmText(255, 72, 72);
 const QColor kNormalText(255, 255, 255);
 
+// Called for every channel at every check: only a real change touches the label, so an idle
+// window does not restyle and repaint its readings each second.
 void setTextColor(QLabel* label, const QColor& color) {
-    label->setStyleSheet(QString("QLabel { color: %1; background: transparent; }").arg(color.name()));
+    if (label->palette().color(QPalette::WindowText) == color) return;
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
 }
 
 // A speaker; with sound waves in alarm mode, crossed out in silent mode.
