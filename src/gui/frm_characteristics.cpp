@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "dialog_look.h"
 #include "live_graph_widget.h"
 #include "pump_chart.h"
 #include "twips.h"
@@ -161,19 +162,9 @@ void FrmCharacteristics::placeWindow() {
 }
 
 void FrmCharacteristics::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) {
-        const bool forward = event->key() == Qt::Key_Right;
-        const int last = static_cast<int>(m_buttons.size()) - 1;
-        for (int i = 0; i <= last; ++i) {
-            if (!m_buttons[at(i)]->hasFocus()) continue;
-            for (int j = forward ? i + 1 : i - 1; j >= 0 && j <= last; j += forward ? 1 : -1) {
-                if (!m_buttons[at(j)]->isEnabled()) continue;
-                m_buttons[at(j)]->setFocus();
-                break;
-            }
-            return;
-        }
-    }
+    if ((event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) &&
+        walkButtonRow(m_buttons, event->key() == Qt::Key_Right))
+        return;
     QDialog::keyPressEvent(event);
 }
 

@@ -13,6 +13,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "dialog_look.h"
 #include "live_graph_widget.h"
 #include "log_chart_widget.h"
 #include "twips.h"
@@ -285,18 +286,9 @@ void FrmxPlayer::placeWindow() {
 
 void FrmxPlayer::keyPressEvent(QKeyEvent* event) {
     // Left and right walk the five window buttons.
-    if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) {
-        const int step = event->key() == Qt::Key_Right ? 1 : -1;
-        for (int i = 0; i < 5; ++i) {
-            if (!m_buttons[at(i)]->hasFocus()) continue;
-            for (int j = i + step; j >= 0 && j < 5; j += step) {
-                if (!m_buttons[at(j)]->isEnabled()) continue;
-                m_buttons[at(j)]->setFocus();
-                break;
-            }
-            return;
-        }
-    }
+    if ((event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) &&
+        walkButtonRow(std::span(m_buttons).first(5), event->key() == Qt::Key_Right))
+        return;
     QDialog::keyPressEvent(event);
 }
 

@@ -1,9 +1,8 @@
 #include "pumptest/pump_test_capture.h"
 
-#include <cerrno>
-
 #include "diag/messages.h"
 #include "iface/file_access.h"
+#include "shell/picture_files.h"
 
 namespace vrx {
 namespace {
@@ -39,20 +38,11 @@ PumpTestCapture::PumpTestCapture(Settings& settings, Dialogs& dialogs, PumpTestH
 }
 
 bool PumpTestCapture::mImgCapture(const std::function<std::string()>& encodeBmp) {
-    SaveFileRequest request;
-    request.title = "Save BMP file";
-    request.filter = "BMP files(*.bmp)|*.bmp|All Files(*.*)|*.*";
-    request.defaultExtension = ".bmp";
-    request.folder = m_folder;
-    const std::string confirmed = m_dialogs.saveFile(request);
+    const std::string confirmed = m_dialogs.saveFile(bmpSaveRequest(m_folder));
     if (confirmed.empty() || confirmed.back() == '/') return false;
     const std::string path = pictureFileName(confirmed);
     // The chooser asked about the name it returned; a name we extended was never asked about.
-    std::string ignored;
-    if (path != confirmed && fileAccess().read(path, 0, ignored).number != ENOENT &&
-        m_dialogs.standardBox(kTitle, path + " already exists.\nDo you want to replace it?", BoxIcon::Warning,
-                              BoxButtons::YesNo) != BoxAnswer::Yes)
-        return false;
+    if (path != confirmed && !mayReplacePicture(m_dialogs, kTitle, path)) return false;
     const std::string bytes = encodeBmp();
     if (bytes.empty()) {
         failed(path, "the chart could not be drawn");

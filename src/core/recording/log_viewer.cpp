@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
 
 #include "diag/message_box.h"
 #include "diag/messages.h"
 #include "iface/file_access.h"
 #include "recording/log_csv.h"
 #include "recording/log_reader.h"
+#include "shell/picture_files.h"
 #include "text/format.h"
 
 namespace vrx {
@@ -36,11 +36,6 @@ bool endsWithBmp(const std::string& s) {
     std::string tail = s.substr(s.size() - 4);
     std::transform(tail.begin(), tail.end(), tail.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return tail == ".bmp";
-}
-
-bool exists(const std::string& path) {
-    std::string ignored;
-    return fileAccess().read(path, 0, ignored).number != ENOENT;
 }
 
 } // namespace
@@ -264,20 +259,12 @@ void LogViewer::mResizeBox(LogChart chart) {
 
 bool LogViewer::mImgCapture(const std::function<std::string(LogChart)>& encode) {
     if (!m_recording) return false;
-    SaveFileRequest request;
-    request.title = "Save BMP file";
-    request.filter = "BMP files(*.bmp)|*.bmp|All Files(*.*)|*.*";
-    request.defaultExtension = ".bmp";
-    request.folder = m_programFolder;
-    const std::string chosen = m_dialogs.saveFile(request);
+    const std::string chosen = m_dialogs.saveFile(bmpSaveRequest(m_programFolder));
     if (chosen.empty() || chosen.back() == '/') return false;
     const auto paths = capturePaths(chosen);
     // The chooser asked about the name typed, which is never one of the files written.
-    for (const std::string& path : paths) {
-        if (exists(path) && m_dialogs.standardBox(kCaptureTitle, path + " already exists.\nDo you want to replace it?",
-                                                  BoxIcon::Warning, BoxButtons::YesNo) != BoxAnswer::Yes)
-            return false;
-    }
+    for (const std::string& path : paths)
+        if (!mayReplacePicture(m_dialogs, kCaptureTitle, path)) return false;
     for (int c = 0; c < kLogCharts; ++c) {
         const std::string& path = paths[at(c)];
         const std::string bytes = encode(static_cast<LogChart>(c));
