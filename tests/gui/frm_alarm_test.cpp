@@ -16,16 +16,12 @@
 
 #include "fakes/fake_alarm_sound.h"
 #include "fakes/fake_dialogs.h"
+#include "fakes/default_settings.h"
 
 namespace vrx::gui {
 namespace {
 
-Settings defaults(int boardType = 2) {
-    Settings s;
-    SetDefaults(s, "/vrx/");
-    s.sys.BoardType = static_cast<Int16>(boardType);
-    return s;
-}
+using test::defaults;
 
 AlarmSettings loaded(const Settings& s = defaults()) {
     AlarmSettings a;

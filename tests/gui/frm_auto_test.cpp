@@ -10,16 +10,12 @@
 
 #include "auto_curve_plot.h"
 #include "link/status_frame.h"
+#include "fakes/default_settings.h"
 
 namespace vrx::gui {
 namespace {
 
-Settings defaults(int boardType = 2) {
-    Settings s;
-    SetDefaults(s, "/vrx/");
-    s.sys.BoardType = static_cast<Int16>(boardType);
-    return s;
-}
+using test::defaults;
 
 AutoEditor loaded(OutputKind kind, int unit, const Settings& s = defaults(), int noSensorChannel = -1) {
     StatusArray st{};

@@ -15,16 +15,12 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_dialogs.h"
+#include "fakes/default_settings.h"
 
 namespace vrx::gui {
 namespace {
 
-Settings defaults(int boardType = 2) {
-    Settings s;
-    SetDefaults(s, "/vrx/");
-    s.sys.BoardType = static_cast<Int16>(boardType);
-    return s;
-}
+using test::defaults;
 
 ShutdownSettings loaded(Settings s = defaults()) {
     ShutdownSettings d;

@@ -5,6 +5,7 @@
 #include <tuple>
 #include <vector>
 
+#include "fakes/default_settings.h"
 #include "frm_main.h"
 #include "key_map.h"
 #include "settings/settings_record.h"
@@ -42,12 +43,7 @@ TEST(KeyMap, QtKeysInTheCoresTerms) {
         EXPECT_TRUE(toKeyPress(c.key, c.modifiers) == c.press) << c.key;
 }
 
-Settings defaults(int boardType) {
-    Settings s;
-    SetDefaults(s, "/vrx/");
-    s.sys.BoardType = static_cast<Int16>(boardType);
-    return s;
-}
+using test::defaults;
 
 class FrmMainCommands : public ::testing::Test {
 protected:

@@ -21,16 +21,12 @@
 #include "options_wiring.h"
 #include "program_rig.h"
 #include "settings/system_file.h"
+#include "fakes/default_settings.h"
 
 namespace vrx::gui {
 namespace {
 
-Settings defaults(int boardType = 2) {
-    Settings s;
-    SetDefaults(s, "/vrx/");
-    s.sys.BoardType = static_cast<Int16>(boardType);
-    return s;
-}
+using test::defaults;
 
 OptionsEditor loaded(const Settings& s = defaults(), Int16 scanAttempts = 60) {
     LinkState link;

@@ -7,16 +7,12 @@
 #include <vector>
 
 #include "settings/settings_record.h"
+#include "fakes/default_settings.h"
 
 namespace vrx::gui {
 namespace {
 
-Settings defaults(int boardType) {
-    Settings s;
-    SetDefaults(s, "/vrx/");
-    s.sys.BoardType = static_cast<Int16>(boardType);
-    return s;
-}
+using test::defaults;
 
 // A menu's items as text: "-" a separator, "*" checked, "[hidden]", "[off]" disabled.
 std::string shown(const QMenu* menu) {

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 namespace vrx {
 
@@ -13,15 +14,20 @@ bool isDigit(char c) {
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
-} // namespace
-
-std::optional<double> numberValue(const std::string& text) {
+// The text between leading and trailing blanks, as [begin, end).
+std::pair<std::size_t, std::size_t> withoutBlanks(const std::string& text) {
     std::size_t begin = 0;
     std::size_t end = text.size();
     while (begin < end && isBlank(text[begin]))
         ++begin;
     while (end > begin && isBlank(text[end - 1]))
         --end;
+    return {begin, end};
+}
+} // namespace
+
+std::optional<double> numberValue(const std::string& text) {
+    auto [begin, end] = withoutBlanks(text);
 
     // Rebuild a plain C-locale number, dropping the thousands separators on the way.
     std::string plain;
@@ -63,12 +69,7 @@ std::optional<double> numberValue(const std::string& text) {
 }
 
 std::optional<int> wholeNumberIn(const std::string& text, int min, int max) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && isBlank(text[begin]))
-        ++begin;
-    while (end > begin && isBlank(text[end - 1]))
-        --end;
+    auto [begin, end] = withoutBlanks(text);
     bool negative = false;
     if (begin < end && (text[begin] == '+' || text[begin] == '-')) negative = text[begin++] == '-';
     if (begin == end) return std::nullopt;
