@@ -3,6 +3,8 @@
 # Prints CPU % of one core and peak RSS for each over the same minute.
 # Usage: bench/idle_cpu.sh [BUILD_DIR] [SECONDS]
 # VRX_IDLE_UNMAP=1 unmaps vrx's window first, to tell the cost of painting from the rest.
+# PSENSOR_INTERVAL=N sets psensor's sensor and graph update interval (its default is 2 s; vrx
+# updates every second).
 set -euo pipefail
 build="${1:-build/default}"
 secs="${2:-60}"
@@ -18,7 +20,11 @@ export DISPLAY="$display"
 "$build/bin/vrxsim" --app-dir "$work" --port 3 --board 2 >"$work/sim.out" 2>&1 & pids+=($!)
 for _ in $(seq 50); do grep -q ready "$work/sim.out" 2>/dev/null && break; sleep 0.1; done
 "$build/bin/vrx" --app-dir "$work" --ports-only --dry-run-power-off >/dev/null 2>&1 & vrx=$!; pids+=($vrx)
-HOME="$work" psensor >/dev/null 2>&1 & psensor=$!; pids+=($psensor)
+mkdir -p "$work/config/glib-2.0/settings"
+printf '[apps/psensor]\nsensor-update-interval=%s\ngraph-update-interval=%s\n' \
+    "${PSENSOR_INTERVAL:-2}" "${PSENSOR_INTERVAL:-2}" >"$work/config/glib-2.0/settings/keyfile"
+HOME="$work" XDG_CONFIG_HOME="$work/config" GSETTINGS_BACKEND=keyfile psensor >/dev/null 2>&1 &
+psensor=$!; pids+=($psensor)
 sleep 10 # start-up, link and first paint are not idle
 if [ "${VRX_IDLE_UNMAP:-0}" = 1 ]; then
     for w in $(xdotool search --pid "$vrx" 2>/dev/null); do xdotool windowunmap "$w" 2>/dev/null || true; done
