@@ -103,7 +103,11 @@ LogChartWidget::LogChartWidget(const LogViewer& viewer, LogChart chart, int twip
 
 void LogChartWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), QColor(0xC0, 0xC0, 0xC0));
+    // The chart's own width is grey under the surface; what lies right of it only carries the
+    // right-hand scale, on the window's colour.
+    const int chartWidth = kSurfaceWidthTwips / m_tpp;
+    p.fillRect(QRect(0, 0, chartWidth, height()), QColor(0xC0, 0xC0, 0xC0));
+    p.fillRect(QRect(chartWidth, 0, width() - chartWidth, height()), palette().color(QPalette::Window));
     p.scale(1.0 / m_tpp, 1.0 / m_tpp);
     p.translate(0, m_viewer.top(m_chart));
     drawLogSurface(p, m_viewer, m_chart, m_tpp);
