@@ -20,8 +20,10 @@
 
 namespace vrx::gui {
 
-// Room right of a pane for its right-hand scale, which the pane's own width would cut off.
+// Room right of a pane for its right-hand scale, and below an enlarged pane for its time axis,
+// which the pane's own size would cut off.
 constexpr int kRightScalePx = 36;
+constexpr int kTimeAxisPx = 14;
 namespace {
 
 std::size_t at(int i) {
@@ -91,7 +93,7 @@ QLabel* FrmxPlayer::label(const QString& accessibleName, QWidget* parent) {
 QWidget* FrmxPlayer::makeChartArea() {
     auto* area = new QWidget(this);
     const PaneRect whole = paneRect(LogChart::Temperatures, true, m_tpp);
-    area->setFixedSize(whole.left * 2 + whole.width + kRightScalePx, whole.top + whole.height + 4);
+    area->setFixedSize(whole.left * 2 + whole.width + kRightScalePx, whole.top + whole.height + kTimeAxisPx + 4);
     for (int i = 0; i < kLogCharts; ++i) {
         auto* chart = new LogChartWidget(m_viewer, chartOf(i), m_tpp, area);
         chart->onPress = [this, i](int y) { m_viewer.startDrag(chartOf(i), y); };
@@ -263,7 +265,8 @@ void FrmxPlayer::placePanes() {
     for (int i = 0; i < kLogCharts; ++i) {
         const bool visible = !zoomed || m_viewer.ZoomedChart() == chartOf(i);
         const PaneRect pane = paneRect(chartOf(i), zoomed, m_tpp);
-        m_charts[at(i)]->setGeometry(pane.left, pane.top, pane.width + kRightScalePx, pane.height);
+        m_charts[at(i)]->setGeometry(pane.left, pane.top, pane.width + kRightScalePx,
+                                     pane.height + (zoomed ? kTimeAxisPx : 0));
         m_charts[at(i)]->setVisible(visible);
         m_labCaption[at(i)]->setGeometry(pane.left, pane.top - kCaptionHeight, pane.width, kCaptionHeight);
         m_labCaption[at(i)]->setVisible(visible);
